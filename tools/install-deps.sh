@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make googletest libgtest-dev g++-mingw-w64-i686 binutils-mingw-w64-i686
-          wine wine32:i386 xvfb xauth imagemagick)
+          wine wine32:i386 xvfb xauth imagemagick python3)
 
 missing=()
 for pkg in "${packages[@]}"; do
