@@ -28,7 +28,8 @@ std::int32_t classifiedFunction(const common::KeyBlock& block, std::int32_t prev
         // saved with until the next upload rebuilds them.
         return first != 0 && common::isKeyCode(first) ? FunctionCode::Launch : previous;
     }
-    if (isMacroMode(mode) && first != 0) return FunctionCode::Macro;
+    if (isMacroMode(mode) && first != 0)
+        return FunctionCode::Macro;
     return previous;
 }
 

@@ -11,17 +11,20 @@ void ConfigurationModel::assignKeyCodes() {
 }
 
 int ConfigurationModel::normaliseCurrentProfile() {
-    if (!isValidProfile(currentProfile)) currentProfile = 0;
+    if (!isValidProfile(currentProfile))
+        currentProfile = 0;
     return currentProfile;
 }
 
 KeyRecord* ConfigurationModel::findRecord(int profile, int key) {
-    if (!isValidKey(profile, key)) return nullptr;
+    if (!isValidKey(profile, key))
+        return nullptr;
     return &profileTable.profiles[profile].keys[key];
 }
 
 const KeyRecord* ConfigurationModel::findRecord(int profile, int key) const {
-    if (!isValidKey(profile, key)) return nullptr;
+    if (!isValidKey(profile, key))
+        return nullptr;
     return &profileTable.profiles[profile].keys[key];
 }
 
@@ -33,7 +36,8 @@ common::KeyBlock ConfigurationModel::keyBlock(int profile, int key) const {
 bool ConfigurationModel::setKeyBlock(int profile, int key,
                                      std::span<const std::uint8_t, common::KeyBlockSize> bytes) {
     KeyRecord* record = findRecord(profile, key);
-    if (!record) return false;
+    if (!record)
+        return false;
     record->setKeyBlock(bytes);
     return true;
 }

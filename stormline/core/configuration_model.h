@@ -13,7 +13,7 @@
 namespace core {
 
 class ConfigurationModel {
-public:
+  public:
     // Gives every record its own key code, 0x98 + 10 * profile + key.
     void assignKeyCodes();
 
@@ -28,7 +28,8 @@ public:
     // Bytes 0-40 of keyData. Outside the table keyBlock gives an all-zero block and
     // setKeyBlock refuses (false) and changes nothing.
     common::KeyBlock keyBlock(int profile, int key) const;
-    bool setKeyBlock(int profile, int key, std::span<const std::uint8_t, common::KeyBlockSize> bytes);
+    bool setKeyBlock(int profile, int key,
+                     std::span<const std::uint8_t, common::KeyBlockSize> bytes);
 
     // The editing operations. Each refuses (false, nothing changed) a key outside the table.
     // An editing shortcut Ctrl+letter, codes Cut-Save; other codes are refused. Bytes 8-39 are
@@ -39,7 +40,8 @@ public:
     // launch path table, so that an upload after a file load writes the newest choice.
     bool assignLaunch(int profile, int key, std::u16string_view path);
     // A recorded macro from the macro editor: its event slots and repeat mode.
-    bool assignMacro(int profile, int key, std::span<const std::uint8_t, common::KeyBlockSize> block);
+    bool assignMacro(int profile, int key,
+                     std::span<const std::uint8_t, common::KeyBlockSize> block);
     // Function 0, names blanked to spaces of the same length, key blocks all zero (mode byte
     // included); launch paths and key codes stay. A profile outside 0-3 changes nothing.
     void clearProfile(int profile);

@@ -26,7 +26,7 @@ constexpr std::uint16_t keyboardAddress(std::size_t imageOffset) {
 }
 
 class DeviceImage {
-public:
+  public:
     // Copies the ten key blocks of the profile into its stretch; the other profiles' stretches
     // keep what they held. A profile outside 0-3 changes nothing.
     void fillImageFromProfile(const ProfileTable& table, int profile);
@@ -36,7 +36,7 @@ public:
 
     void clear() { bytes_.fill(0); }
 
-private:
+  private:
     std::array<std::uint8_t, common::DeviceImageSize> bytes_{};
 };
 

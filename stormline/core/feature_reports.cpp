@@ -43,6 +43,8 @@ FeatureReport readFiveBytesReport(std::uint16_t address) {
     return addressedReport(ReadReportId, address);
 }
 
-FeatureReport statusQueryReport() { return addressedReport(ReadReportId, common::StatusAddress); }
+FeatureReport statusQueryReport() {
+    return addressedReport(ReadReportId, common::StatusAddress);
+}
 
 }  // namespace core

@@ -24,7 +24,8 @@ void writeSlots(KeyRecord& record, std::initializer_list<std::uint8_t> bytes) {
 bool ConfigurationModel::assignShortcut(int profile, int key, std::int32_t code) {
     KeyRecord* record = findRecord(profile, key);
     std::optional<Shortcut> shortcut = shortcutForFunction(code);
-    if (!record || !shortcut) return false;
+    if (!record || !shortcut)
+        return false;
     const std::uint8_t letter = shortcut->letterUsage;
     // Control down, letter down, letter up, Control up; whatever followed stays behind the end.
     writeSlots(*record, {LeftControlUsage, MakeAttr, letter, MakeAttr, letter, BreakAttr,
@@ -37,7 +38,8 @@ bool ConfigurationModel::assignShortcut(int profile, int key, std::int32_t code)
 
 bool ConfigurationModel::assignLaunch(int profile, int key, std::u16string_view path) {
     KeyRecord* record = findRecord(profile, key);
-    if (!record || !common::fitsField(path, common::LaunchPathUnits)) return false;
+    if (!record || !common::fitsField(path, common::LaunchPathUnits))
+        return false;
     // The keyboard answers a press of this block by reporting the key's own code.
     const std::uint8_t code = record->keyCode;
     writeSlots(*record, {code, MakeAttr, code, LastBreakAttr});
@@ -52,7 +54,8 @@ bool ConfigurationModel::assignLaunch(int profile, int key, std::u16string_view 
 bool ConfigurationModel::assignMacro(int profile, int key,
                                      std::span<const std::uint8_t, common::KeyBlockSize> block) {
     KeyRecord* record = findRecord(profile, key);
-    if (!record) return false;
+    if (!record)
+        return false;
     record->setKeyBlock(block);
     common::setField(record->name, MacroName);
     record->function = FunctionCode::Macro;
@@ -60,7 +63,8 @@ bool ConfigurationModel::assignMacro(int profile, int key,
 }
 
 void ConfigurationModel::clearProfile(int profile) {
-    if (!isValidProfile(profile)) return;
+    if (!isValidProfile(profile))
+        return;
     for (KeyRecord& record : profileTable.profiles[profile].keys) {
         record.function = FunctionCode::None;
         common::blankField(record.name);
@@ -69,7 +73,8 @@ void ConfigurationModel::clearProfile(int profile) {
 }
 
 void ConfigurationModel::clearAll() {
-    for (int profile = 0; profile < common::ProfileCount; ++profile) clearProfile(profile);
+    for (int profile = 0; profile < common::ProfileCount; ++profile)
+        clearProfile(profile);
 }
 
 }  // namespace core

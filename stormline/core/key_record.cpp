@@ -21,12 +21,17 @@ void KeyRecord::setKeyBlock(std::span<const std::uint8_t, common::KeyBlockSize> 
     std::copy(block.begin(), block.end(), keyData.begin());
 }
 
-std::u16string_view KeyRecord::nameText() const { return common::fieldText(name); }
+std::u16string_view KeyRecord::nameText() const {
+    return common::fieldText(name);
+}
 
-std::u16string_view KeyRecord::launchPathText() const { return common::fieldText(launchPath); }
+std::u16string_view KeyRecord::launchPathText() const {
+    return common::fieldText(launchPath);
+}
 
 std::u16string_view LaunchPathTable::path(int profile, int key) const {
-    if (!isValidKey(profile, key)) return {};
+    if (!isValidKey(profile, key))
+        return {};
     return common::fieldText(entries[common::KeysPerProfile * profile + key].path);
 }
 

@@ -83,7 +83,7 @@ struct LaunchPathEntry {
 
 // The launch paths a configuration file brought in, entry 10 * profile + key.
 class LaunchPathTable {
-public:
+  public:
     // An empty text for an index outside the table.
     std::u16string_view path(int profile, int key) const;
     // Refused (false, nothing changed) for an index outside the table or a path that does not
@@ -93,7 +93,9 @@ public:
     std::array<LaunchPathEntry, common::KeyCount> entries{};
 };
 
-constexpr bool isValidProfile(int profile) { return profile >= 0 && profile < common::ProfileCount; }
+constexpr bool isValidProfile(int profile) {
+    return profile >= 0 && profile < common::ProfileCount;
+}
 constexpr bool isValidKey(int profile, int key) {
     return isValidProfile(profile) && key >= 0 && key < common::KeysPerProfile;
 }

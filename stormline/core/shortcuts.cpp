@@ -23,14 +23,16 @@ constexpr std::array<Shortcut, 9> Shortcuts{{
 
 std::optional<Shortcut> shortcutForFunction(std::int32_t function) {
     for (const Shortcut& shortcut : Shortcuts) {
-        if (shortcut.function == function) return shortcut;
+        if (shortcut.function == function)
+            return shortcut;
     }
     return std::nullopt;
 }
 
 std::optional<Shortcut> shortcutForLetter(std::uint8_t letterUsage) {
     for (const Shortcut& shortcut : Shortcuts) {
-        if (shortcut.letterUsage == letterUsage) return shortcut;
+        if (shortcut.letterUsage == letterUsage)
+            return shortcut;
     }
     return std::nullopt;
 }

@@ -43,7 +43,8 @@ struct FilledModel : ::testing::Test {
     }
     bool stretchIsZero(std::size_t from, std::size_t to) const {
         for (std::uint8_t b : image.imageBytes(from, to - from)) {
-            if (b != 0) return false;
+            if (b != 0)
+                return false;
         }
         return true;
     }

@@ -14,9 +14,11 @@ TEST(FeatureReports, CommandsCarryTheirIdAddressLowByteFirstAndData) {
         FeatureReport expected;
     };
     const Case cases[] = {
-        {"write", core::writeFiveBytesReport(0x019E, data),
+        {"write",
+         core::writeFiveBytesReport(0x019E, data),
          {0x03, 0x9E, 0x01, 0x11, 0x22, 0x33, 0x44, 0x55}},
-        {"write last", core::writeFiveBytesReport(0x0667, data),
+        {"write last",
+         core::writeFiveBytesReport(0x0667, data),
          {0x03, 0x67, 0x06, 0x11, 0x22, 0x33, 0x44, 0x55}},
         {"level 0", core::setLevelReport(0), {0x03, 0x00, 0xFF, 0x00, 0, 0, 0, 0}},
         {"level 3", core::setLevelReport(3), {0x03, 0x00, 0xFF, 0x03, 0, 0, 0, 0}},
@@ -26,7 +28,8 @@ TEST(FeatureReports, CommandsCarryTheirIdAddressLowByteFirstAndData) {
         {"read after image", core::readFiveBytesReport(0x066C), {0x04, 0x6C, 0x06, 0, 0, 0, 0, 0}},
         {"status", core::statusQueryReport(), {0x04, 0xFF, 0xFF, 0, 0, 0, 0, 0}},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.built, c.expected) << c.what;
+    for (const Case& c : cases)
+        EXPECT_EQ(c.built, c.expected) << c.what;
 }
 
 }  // namespace

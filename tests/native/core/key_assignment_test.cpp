@@ -44,8 +44,8 @@ TEST_F(Model, ShortcutsWriteControlAroundTheirLetterAndKeepTheOldTail) {
         std::u16string_view name;
         std::uint8_t letter;
     };
-    const Case cases[] = {{2, u"CUT", 0x1B},  {3, u"COPY", 0x06}, {4, u"PASTE", 0x19},
-                          {5, u"UNDO", 0x1D}, {6, u"ALL", 0x04},  {7, u"FIND", 0x09},
+    const Case cases[] = {{2, u"CUT", 0x1B},  {3, u"COPY", 0x06},  {4, u"PASTE", 0x19},
+                          {5, u"UNDO", 0x1D}, {6, u"ALL", 0x04},   {7, u"FIND", 0x09},
                           {8, u"NEW", 0x11},  {9, u"PRINT", 0x13}, {10, u"SAVE", 0x16}};
     const common::KeyBlock old = fullMacro();
     for (const Case& c : cases) {
@@ -146,7 +146,8 @@ TEST_F(Model, ClearingAProfileOutsideTheTableChangesNothing) {
 }
 
 TEST_F(Model, ClearAllClearsEveryProfile) {
-    for (int p = 0; p < 4; ++p) ASSERT_TRUE(model.assignShortcut(p, 9, FunctionCode::Undo));
+    for (int p = 0; p < 4; ++p)
+        ASSERT_TRUE(model.assignShortcut(p, 9, FunctionCode::Undo));
     model.clearAll();
     for (int p = 0; p < 4; ++p) {
         for (int k = 0; k < 10; ++k) {

@@ -65,7 +65,8 @@ TEST_F(FreshModel, KeyCodesFollowProfileAndKeyAndAreUnique) {
     }
     std::set<std::uint8_t> codes;
     for (const core::Profile& profile : model.profileTable.profiles) {
-        for (const KeyRecord& record : profile.keys) codes.insert(record.keyCode);
+        for (const KeyRecord& record : profile.keys)
+            codes.insert(record.keyCode);
     }
     EXPECT_EQ(codes.size(), 40u);
 }
@@ -75,8 +76,8 @@ TEST_F(FreshModel, CurrentProfileOutsideTheTableIsStoredBackAsZero) {
         std::int16_t stored;
         int used;
     };
-    for (Case c : {Case{-1, 0}, Case{0, 0}, Case{2, 2}, Case{3, 3}, Case{4, 0}, Case{-2, 0},
-                   Case{300, 0}}) {
+    for (Case c :
+         {Case{-1, 0}, Case{0, 0}, Case{2, 2}, Case{3, 3}, Case{4, 0}, Case{-2, 0}, Case{300, 0}}) {
         model.currentProfile = c.stored;
         EXPECT_EQ(model.normaliseCurrentProfile(), c.used) << "stored " << c.stored;
         EXPECT_EQ(model.currentProfile, c.used);
@@ -85,7 +86,8 @@ TEST_F(FreshModel, CurrentProfileOutsideTheTableIsStoredBackAsZero) {
 
 TEST_F(FreshModel, KeyBlockMovesBytes0To40Only) {
     common::KeyBlock block;
-    for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<std::uint8_t>(i + 1);
+    for (std::size_t i = 0; i < block.size(); ++i)
+        block[i] = static_cast<std::uint8_t>(i + 1);
     ASSERT_TRUE(model.setKeyBlock(1, 7, block));
     EXPECT_EQ(model.keyBlock(1, 7), block);
     const KeyRecord& record = *model.findRecord(1, 7);
@@ -110,7 +112,8 @@ TEST_F(FreshModel, KeysOutsideTheTableAreRefusedAndReadAsZero) {
     }
     ConfigurationModel untouched;
     for (int p = 0; p < 4; ++p) {
-        for (int k = 0; k < 10; ++k) EXPECT_EQ(model.keyBlock(p, k), untouched.keyBlock(p, k));
+        for (int k = 0; k < 10; ++k)
+            EXPECT_EQ(model.keyBlock(p, k), untouched.keyBlock(p, k));
     }
 }
 
