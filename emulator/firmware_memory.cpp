@@ -1,0 +1,48 @@
+#include "emulator/firmware_memory.h"
+
+#include <algorithm>
+
+namespace emulator {
+namespace {
+
+// Whether count bytes from address on lie within first-last; computed wide so that addresses
+// near 0xFFFF cannot wrap around.
+bool coversRange(std::uint16_t address, std::size_t count, std::uint16_t first,
+                 std::uint16_t last) {
+    const std::size_t start = address;
+    return start >= first && start + count - 1 <= last;
+}
+
+}  // namespace
+
+bool FirmwareMemory::write(std::uint16_t address, const Chunk& data) {
+    if (!coversRange(address, data.size(), ProfileMemoryFirst, ProfileMemoryLast))
+        return false;
+    std::copy(data.begin(), data.end(), bytes_.begin() + (address - ProfileMemoryFirst));
+    return true;
+}
+
+std::optional<Chunk> FirmwareMemory::read(std::uint16_t address) const {
+    Chunk data;
+    if (!coversRange(address, data.size(), ProfileMemoryFirst, MemoryLast))
+        return std::nullopt;
+    std::copy_n(bytes_.begin() + (address - ProfileMemoryFirst), data.size(), data.begin());
+    return data;
+}
+
+common::KeyBlock FirmwareMemory::keyBlock(int profile, int key) const {
+    common::KeyBlock block{};
+    if (profile < 0 || profile >= common::ProfileCount || key < 0 ||
+        key >= common::KeysPerProfile) {
+        return block;
+    }
+    const std::size_t offset = common::ProfileImageSize * profile + common::KeyBlockSize * key;
+    std::copy_n(bytes_.begin() + offset, block.size(), block.begin());
+    return block;
+}
+
+void FirmwareMemory::assign(std::span<const std::uint8_t, MemorySize> bytes) {
+    std::copy(bytes.begin(), bytes.end(), bytes_.begin());
+}
+
+}  // namespace emulator

@@ -1,0 +1,38 @@
+#include "emulator/keyboard_firmware.h"
+
+#include <iterator>
+
+namespace emulator {
+
+std::vector<InputReport> KeyboardFirmware::takeInputReports() {
+    std::vector<InputReport> reports(std::make_move_iterator(pending_.begin()),
+                                     std::make_move_iterator(pending_.end()));
+    pending_.clear();
+    return reports;
+}
+
+bool KeyboardFirmware::selectOnBoardProfile(int profile) {
+    if (profile < 0 || profile >= common::ProfileCount)
+        return false;
+    onBoardProfile_ = profile;
+    return true;
+}
+
+KeyPlayback KeyboardFirmware::pressKey(int key) {
+    if (key < 0 || key >= common::KeysPerProfile)
+        return {};
+    KeyPlayback playback = playKeyBlock(memory_.keyBlock(onBoardProfile_, key));
+    if (playback.launchCode)
+        pending_.push_back(launchKeyReport(*playback.launchCode));
+    return playback;
+}
+
+void KeyboardFirmware::setFanState(bool leftOn, bool rightOn) {
+    if (leftOn == leftFanOn_ && rightOn == rightFanOn_)
+        return;
+    leftFanOn_ = leftOn;
+    rightFanOn_ = rightOn;
+    pending_.push_back(fanChangeReport());
+}
+
+}  // namespace emulator
