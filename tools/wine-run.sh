@@ -29,7 +29,16 @@ export WINEARCH=win32
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 "$here/wine-prefix.sh"
 
+# Wine starts helper processes (services, the desktop's explorer) that outlive the program and
+# inherit its output. Were that our caller's pipe, CTest would wait for them until its timeout,
+# so the program writes to a file that is copied out once it has ended.
+output=$(mktemp)
+trap 'rm -f "$output"' EXIT
+status=0
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" wine "$program" "$@"
+  xvfb-run -a -s "-screen 0 1280x1024x24" wine "$program" "$@" >"$output" 2>&1 </dev/null || status=$?
+else
+  wine "$program" "$@" >"$output" 2>&1 </dev/null || status=$?
 fi
-exec wine "$program" "$@"
+cat "$output"
+exit "$status"

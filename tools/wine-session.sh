@@ -28,6 +28,6 @@ if [ -z "${DISPLAY:-}" ]; then
   done
 fi
 
-"$here/wine-prefix.sh"
-wineserver -p
+"$here/wine-prefix.sh" </dev/null >/dev/null 2>&1
+wineserver -p </dev/null >/dev/null 2>&1
 "$@"
