@@ -1,6 +1,7 @@
 """Writes the skin files and every picture into an application folder.
 
     python3 generate_assets.py --out <application folder> [--stamp <file>]
+    python3 generate_assets.py --list      (the table of pictures and skin elements)
 
 The output depends on nothing but this code: the same bytes on every run and every machine.
 """
@@ -65,11 +66,32 @@ def generate(app_dir):
     return written
 
 
+def listing():
+    lines = ["| Form | Component | Size | Shows | File |", "|---|---|---|---|---|"]
+    for p in catalogue.PICTURES:
+        lines.append("| %s | %s | %dx%d | %s | pictures/%s/%s.bmp |"
+                     % (p.form, p.component, p.width, p.height, p.shows, p.form, p.component))
+    form, name, sizes = catalogue.TRAY_ICON_FILE
+    lines.append("| %s | TrayIcon1 | %s | tray icon file | pictures/%s/%s |"
+                 % (form, " and ".join("%dx%d" % (s, s) for s in sizes), form, name))
+    lines += ["", "| Skin element | Size | States | Files |", "|---|---|---|---|"]
+    for e in skins.ELEMENTS:
+        lines.append("| %s | %dx%d | %s | %s |" % (e.name, e.size[0], e.size[1],
+                                                   ", ".join(e.states), ", ".join(e.files)))
+    return "\n".join(lines) + "\n"
+
+
 def main(argv):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--out", required=True, help="the application folder")
-    parser.add_argument("--stamp", help="file touched when everything has been written")
+    parser.add_argument("--out", help="the application folder")
+    parser.add_argument("--stamp", help="file written when everything has been written")
+    parser.add_argument("--list", action="store_true", help="print what would be drawn")
     args = parser.parse_args(argv)
+    if args.list:
+        sys.stdout.write(listing())
+        return 0
+    if not args.out:
+        parser.error("--out is required")
     written = generate(args.out)
     if args.stamp:
         _write(args.stamp, ("\n".join(written) + "\n").encode("ascii"))

@@ -15,10 +15,6 @@ def mix(a, b, t):
     return tuple(int(round(x + (y - x) * t)) for x, y in zip(a, b))
 
 
-def scale(colour, factor):
-    return tuple(max(0, min(255, int(round(c * factor)))) for c in colour)
-
-
 def _coverage(distance):
     if distance <= -0.5:
         return 1.0
@@ -116,22 +112,8 @@ class Canvas:
             return None
         return hw - r + math.sqrt(reach * reach - max(qy, 0.0) ** 2)
 
-    def frame(self, x, y, w, h, radius, width, colour, fill, alpha=1.0):
-        """Rounded outline of the given width around an opaque interior."""
-        self.rounded(x, y, w, h, radius, colour, alpha)
-        self.rounded(x + width, y + width, w - 2 * width, h - 2 * width, max(0, radius - width),
-                     fill)
-
     def circle(self, cx, cy, radius, colour, alpha=1.0):
         self.rounded(cx - radius, cy - radius, 2 * radius, 2 * radius, radius, colour, alpha)
-
-    def glow(self, x, y, w, h, radius, colour, spread, strength):
-        """A soft halo: rings of falling opacity around a rounded rectangle."""
-        steps = max(1, int(spread))
-        for i in range(steps, 0, -1):
-            g = i * spread / steps
-            self.rounded(x - g, y - g, w + 2 * g, h + 2 * g, radius + g, colour,
-                         strength * (1 - i / (steps + 1)) / steps * 2)
 
     # -- strokes and polygons (distance per pixel over the bounding box) ------------------------
 
