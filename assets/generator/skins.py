@@ -65,22 +65,16 @@ def _well(canvas, _state, fill=DEEP):
 
 
 def _spin_edit(canvas, state):
-    fill = DEEP if state != "disabled" else (26, 27, 30)
-    _well(canvas, state, fill)
-    w, h = canvas.width, canvas.height
-    canvas.fill(w - 12, 2, 1, h - 4, EDGE)
-    arrow = TEXT_DIM if state != "disabled" else (60, 63, 68)
-    widgets.icon_arrow(canvas, w - 6, h * 0.3, arrow, True, size=2.6)
-    widgets.icon_arrow(canvas, w - 6, h * 0.72, arrow, False, size=2.6)
+    """The field behind the spin edit's text; the control draws its arrows in textcolour."""
+    _well(canvas, state, DEEP if state != "disabled" else (26, 27, 30))
 
 
-def _scroll_track(canvas, _state):
+def _scroll_thumb(canvas, state):
+    """The scroll bar's thumb, stretched to its length; colour is the track behind it."""
+    widgets.button_face(canvas, state, radius=4)
     w, h = canvas.width, canvas.height
-    canvas.fill(0, 0, w, h, BLACK)
-    canvas.rounded(1, 1, w - 2, h - 2, 4, DEEP)
-    for cy, up in ((w / 2, True), (h - w / 2, False)):
-        canvas.rounded(2, cy - w / 2 + 2, w - 4, w - 4, 3, RAISED, bottom=SURFACE)
-        widgets.icon_arrow(canvas, w / 2, cy, TEXT_DIM, up, size=4)
+    for dy in (-3, 0, 3):
+        canvas.line(w / 2 - 4, h / 2 + dy, w / 2 + 4, h / 2 + dy, 1, widgets.ink(state), 0.6)
 
 
 def _floppy(canvas, cx, cy, colour):
@@ -169,8 +163,9 @@ def _macro_elements():
         _button("buttonSave", m, "macro", (80, 33)),
         _button("buttonOKEXIT", m, "macro", (102, 49), selected=True),
         _button("buttoninfo", m, "macro", (59, 49), widgets.icon_info),
-        Element("vscrollbar", m, "macro", (21, 148), _scroll_track, ("normal",),
-                {"colour": RAISED, "framecolour": EDGE}),
+        Element("vscrollbar", m, "macro", (21, 32), _scroll_thumb, widgets.STATES,
+                {"colour": DEEP, "framecolour": EDGE, "textcolour": TEXT_DIM,
+                 "transparent": COLOUR_KEY}),
         Element("spinedit", m, "macro", (46, 20), _spin_edit, ("normal", "disabled"),
                 {"colour": DEEP, "framecolour": EDGE, "textcolour": TEXT}),
         _form("TForm2Macro", m, (499, 385), panels.macro_background),
