@@ -56,7 +56,7 @@ def generate(app_dir):
                 done.add(name)
                 put("skin/" + name, encode_bmp(skins.render(element, state)))
     for picture in catalogue.PICTURES:
-        canvas = picture.make()
+        canvas = picture.make(picture.width, picture.height)
         if (canvas.width, canvas.height) != (picture.width, picture.height):
             raise ValueError("%s/%s drawn at %dx%d" % (picture.form, picture.component,
                                                        canvas.width, canvas.height))
