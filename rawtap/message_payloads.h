@@ -1,16 +1,12 @@
 #pragma once
 // What the two messages to the owner window carry besides the device information.
 
-#include <array>
-#include <cstddef>
 #include <cstdint>
 
 #include "rawtap/raw_input.h"
+#include "rawtap/raw_report_info.h"
 
 namespace rawtap {
-
-constexpr std::size_t ReportBlockSize = 8;
-using ReportBlock = std::array<std::uint8_t, ReportBlockSize>;
 
 // The first eight bytes of the first report (report ID first when the device numbers its
 // reports), zero-padded. Later reports of a batched input are not passed on.

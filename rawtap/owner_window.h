@@ -10,7 +10,7 @@
 namespace rawtap {
 
 class OwnerWindow {
-public:
+  public:
     virtual ~OwnerWindow() = default;
 
     // Both blocks live only for the duration of the call: the owner copies what it needs
@@ -20,7 +20,7 @@ public:
 };
 
 class InputErrorBox {
-public:
+  public:
     virtual ~InputErrorBox() = default;
 
     // Modal: returns when the user closes the box. Input that arrives meanwhile is dispatched

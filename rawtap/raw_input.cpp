@@ -25,7 +25,8 @@ constexpr std::size_t ReportCountAt = RawInputHeaderSize + 4;
 constexpr std::size_t ReportsAt = RawInputHeaderSize + 8;
 
 RawInput parseHid(std::span<const std::uint8_t> bytes) {
-    if (bytes.size() < ReportsAt) return std::monostate{};
+    if (bytes.size() < ReportsAt)
+        return std::monostate{};
     const std::uint32_t reportSize = common::readLe32(bytes, ReportSizeAt);
     const std::uint32_t reportCount = common::readLe32(bytes, ReportCountAt);
     const std::uint64_t claimed = std::uint64_t{reportSize} * reportCount;
@@ -39,7 +40,8 @@ RawInput parseHid(std::span<const std::uint8_t> bytes) {
 }
 
 RawInput parseKeyboard(std::span<const std::uint8_t> bytes) {
-    if (bytes.size() < KeyboardFieldsEnd) return std::monostate{};
+    if (bytes.size() < KeyboardFieldsEnd)
+        return std::monostate{};
     return KeyboardInput{
         .makeCode = common::readLe16(bytes, MakeCodeAt),
         .flags = common::readLe16(bytes, FlagsAt),
@@ -49,7 +51,8 @@ RawInput parseKeyboard(std::span<const std::uint8_t> bytes) {
 }  // namespace
 
 RawInput parseRawInput(std::span<const std::uint8_t> bytes) {
-    if (bytes.size() < RawInputHeaderSize) return std::monostate{};
+    if (bytes.size() < RawInputHeaderSize)
+        return std::monostate{};
     switch (common::readLe32(bytes, TypeAt)) {
         case TypeHid:
             return parseHid(bytes);

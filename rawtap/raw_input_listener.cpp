@@ -15,11 +15,13 @@ RawInputListener::RawInputListener(RawInputSource& source, OwnerWindow& owner,
 
 void RawInputListener::onRawInput(InputHandle input) {
     const std::optional<std::uint32_t> size = source_.inputSize(input);
-    if (!size || *size == 0) return;
+    if (!size || *size == 0)
+        return;
 
     // One allocation per input, released on every way out of here.
     const std::unique_ptr<std::uint8_t[]> buffer(new (std::nothrow) std::uint8_t[*size]);
-    if (!buffer) return;
+    if (!buffer)
+        return;
     const std::span<std::uint8_t> bytes(buffer.get(), *size);
 
     if (source_.readInput(input, bytes) != *size) {
@@ -31,7 +33,8 @@ void RawInputListener::onRawInput(InputHandle input) {
 
 void RawInputListener::reportInputError() {
     // The box's loop dispatches further input; a second failure meanwhile must not stack boxes.
-    if (errorBoxOpen_) return;
+    if (errorBoxOpen_)
+        return;
     errorBoxOpen_ = true;
     errorBox_.show();
     errorBoxOpen_ = false;

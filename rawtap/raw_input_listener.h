@@ -11,12 +11,12 @@
 namespace rawtap {
 
 class RawInputListener {
-public:
+  public:
     RawInputListener(RawInputSource& source, OwnerWindow& owner, InputErrorBox& errorBox);
 
     void onRawInput(InputHandle input);
 
-private:
+  private:
     void reportInputError();
     void dispatch(std::span<const std::uint8_t> bytes);
 

@@ -23,7 +23,7 @@ constexpr std::array<common::HidCollection, 2> ListenedCollections{common::Answe
                                                                    common::ConsumerCollection};
 
 class RawInputSource {
-public:
+  public:
     virtual ~RawInputSource() = default;
 
     // Directs the collections' input to the listener window whatever window has the focus.

@@ -24,10 +24,10 @@ std::uint32_t handleValue(const void* handle) {
 
 // The owner is read at every send, so that a later InitDLL redirects everything after it.
 class OwnerMessages final : public OwnerWindow {
-public:
+  public:
     void sendRawReport(const RawReportInfoBlock& info, const ReportBlock& report) override {
-        SendMessageW(library.owner, common::RawReportMessage,
-                     reinterpret_cast<WPARAM>(info.data()), reinterpret_cast<LPARAM>(report.data()));
+        SendMessageW(library.owner, common::RawReportMessage, reinterpret_cast<WPARAM>(info.data()),
+                     reinterpret_cast<LPARAM>(report.data()));
     }
     void sendRawKey(std::uint32_t lParam) override {
         SendMessageW(library.owner, common::RawKeyMessage, 1, static_cast<LPARAM>(lParam));
@@ -35,7 +35,7 @@ public:
 };
 
 class InputErrorMessageBox final : public InputErrorBox {
-public:
+  public:
     void show() override { MessageBoxA(library.listenerWindow, "Input Error", "Test", MB_OK); }
 };
 
@@ -47,7 +47,8 @@ RawInputListener& listener() {
 }
 
 LRESULT CALLBACK listenerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_INPUT) return DefWindowProcW(window, message, wParam, lParam);
+    if (message != WM_INPUT)
+        return DefWindowProcW(window, message, wParam, lParam);
     listener().onRawInput(handleValue(reinterpret_cast<const void*>(lParam)));
     // The default procedure does the system's clean-up for input taken in the foreground.
     DefWindowProcW(window, message, wParam, lParam);
@@ -67,17 +68,21 @@ bool registerListenerClass() {
 
 }  // namespace
 
-void recordModuleInstance(HINSTANCE module) { library.module = module; }
+void recordModuleInstance(HINSTANCE module) {
+    library.module = module;
+}
 
 std::uint32_t initDll(std::uint32_t ownerWindow) {
     library.owner = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(ownerWindow));
     // The class exists after the first call, so every later call ends here with only the owner
     // replaced.
-    if (!registerListenerClass()) return 0;
+    if (!registerListenerClass())
+        return 0;
 
-    library.listenerWindow = CreateWindowExW(0, ListenerClassName, ListenerTitle, WS_POPUP, 0, 0,
-                                             0, 0, nullptr, nullptr, library.module, nullptr);
-    if (library.listenerWindow == nullptr) return 0;
+    library.listenerWindow = CreateWindowExW(0, ListenerClassName, ListenerTitle, WS_POPUP, 0, 0, 0,
+                                             0, nullptr, nullptr, library.module, nullptr);
+    if (library.listenerWindow == nullptr)
+        return 0;
 
     const bool registered =
         inputSource().registerCollections(handleValue(library.listenerWindow), ListenedCollections);

@@ -6,7 +6,8 @@
 #include "rawtap/rawtap.h"
 
 BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID) {
-    if (reason == DLL_PROCESS_ATTACH) rawtap::win32::recordModuleInstance(module);
+    if (reason == DLL_PROCESS_ATTACH)
+        rawtap::win32::recordModuleInstance(module);
     return TRUE;
 }
 

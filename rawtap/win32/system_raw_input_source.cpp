@@ -37,8 +37,8 @@ constexpr UINT Failed = static_cast<UINT>(-1);
 
 }  // namespace
 
-bool SystemRawInputSource::registerCollections(
-    WindowHandle listener, std::span<const common::HidCollection> collections) {
+bool SystemRawInputSource::registerCollections(WindowHandle listener,
+                                               std::span<const common::HidCollection> collections) {
     std::vector<RAWINPUTDEVICE> devices;
     for (const common::HidCollection& collection : collections) {
         devices.push_back(RAWINPUTDEVICE{.usUsagePage = collection.usagePage,
@@ -61,16 +61,16 @@ std::optional<std::uint32_t> SystemRawInputSource::inputSize(InputHandle input) 
 
 std::uint32_t SystemRawInputSource::readInput(InputHandle input, std::span<std::uint8_t> buffer) {
     UINT size = static_cast<UINT>(buffer.size());
-    return rawInputFunctions().getRawInputData(toHandle<HRAWINPUT>(input), RID_INPUT,
-                                               buffer.data(), &size, HeaderSize);
+    return rawInputFunctions().getRawInputData(toHandle<HRAWINPUT>(input), RID_INPUT, buffer.data(),
+                                               &size, HeaderSize);
 }
 
 std::optional<RawReportInfo> SystemRawInputSource::deviceInfo(DeviceHandle device) {
     RID_DEVICE_INFO info{};
     info.cbSize = sizeof info;
     UINT size = sizeof info;
-    if (rawInputFunctions().getRawInputDeviceInfoA(toHandle<HANDLE>(device), RIDI_DEVICEINFO,
-                                                   &info, &size) == Failed) {
+    if (rawInputFunctions().getRawInputDeviceInfoA(toHandle<HANDLE>(device), RIDI_DEVICEINFO, &info,
+                                                   &size) == Failed) {
         return std::nullopt;
     }
     return RawReportInfo{.vendorId = info.hid.dwVendorId,

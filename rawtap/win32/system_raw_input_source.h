@@ -6,7 +6,7 @@
 namespace rawtap::win32 {
 
 class SystemRawInputSource final : public RawInputSource {
-public:
+  public:
     bool registerCollections(WindowHandle listener,
                              std::span<const common::HidCollection> collections) override;
     std::optional<std::uint32_t> inputSize(InputHandle input) override;

@@ -1,6 +1,6 @@
 #pragma once
-// The device information block that goes with every raw report Rawtap passes on: eight
-// little-endian 32-bit fields, the last three always zero.
+// The two blocks that go with every raw report Rawtap passes on: the device information, eight
+// little-endian 32-bit fields with the last three always zero, and the first report bytes.
 
 #include <array>
 #include <cstddef>
@@ -11,6 +11,9 @@ namespace rawtap {
 
 constexpr std::size_t RawReportInfoSize = 32;
 using RawReportInfoBlock = std::array<std::uint8_t, RawReportInfoSize>;
+
+constexpr std::size_t ReportBlockSize = 8;
+using ReportBlock = std::array<std::uint8_t, ReportBlockSize>;
 
 // What the system tells about the HID device an input came from. The usage page and usage are
 // 16-bit values on the device side and are stored zero-extended in the block.

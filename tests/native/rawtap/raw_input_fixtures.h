@@ -45,7 +45,7 @@ inline std::vector<std::uint8_t> keyboardInput(std::uint16_t makeCode, std::uint
 // Holds inputs and devices by handle; an input can be made to read short, as the service does
 // when the buffer it is given does not match the input.
 class FakeRawInputSource : public RawInputSource {
-public:
+  public:
     std::map<InputHandle, std::vector<std::uint8_t>> inputs;
     std::map<DeviceHandle, RawReportInfo> devices;
     std::map<InputHandle, std::uint32_t> shortReads;  // input -> bytes the read claims
@@ -55,13 +55,15 @@ public:
 
     std::optional<std::uint32_t> inputSize(InputHandle input) override {
         const auto found = inputs.find(input);
-        if (found == inputs.end()) return std::nullopt;
+        if (found == inputs.end())
+            return std::nullopt;
         return static_cast<std::uint32_t>(found->second.size());
     }
 
     std::uint32_t readInput(InputHandle input, std::span<std::uint8_t> buffer) override {
         const auto found = inputs.find(input);
-        if (found == inputs.end() || found->second.size() > buffer.size()) return 0xFFFFFFFF;
+        if (found == inputs.end() || found->second.size() > buffer.size())
+            return 0xFFFFFFFF;
         std::copy(found->second.begin(), found->second.end(), buffer.begin());
         if (const auto claimed = shortReads.find(input); claimed != shortReads.end()) {
             return claimed->second;
@@ -71,7 +73,8 @@ public:
 
     std::optional<RawReportInfo> deviceInfo(DeviceHandle device) override {
         const auto found = devices.find(device);
-        if (found == devices.end()) return std::nullopt;
+        if (found == devices.end())
+            return std::nullopt;
         return found->second;
     }
 };

@@ -23,7 +23,7 @@ struct SentReport {
 };
 
 class RecordingOwner : public rawtap::OwnerWindow {
-public:
+  public:
     std::vector<SentReport> reports;
     std::vector<std::uint32_t> keys;
 
@@ -34,13 +34,14 @@ public:
 };
 
 class CountingErrorBox : public rawtap::InputErrorBox {
-public:
+  public:
     int shown = 0;
     std::function<void()> whileOpen;  // what the box's own message loop dispatches
 
     void show() override {
         ++shown;
-        if (whileOpen) whileOpen();
+        if (whileOpen)
+            whileOpen();
     }
 };
 
@@ -60,7 +61,7 @@ const RawReportInfo OtherVendorsInfo{.vendorId = 0x1234,
                                      .usage = 0x0002};
 
 class RawInputListenerTest : public ::testing::Test {
-protected:
+  protected:
     RawInputListenerTest() {
         source.devices[Keyboard] = KeyboardInfo;
         source.devices[OtherVendorsDevice] = OtherVendorsInfo;

@@ -15,7 +15,9 @@ using rawtap::testing::InputErrorBoxWatcher;
 using rawtap::testing::pumpUntil;
 using rawtap::testing::RecordingOwnerWindow;
 
-HMODULE rawtapModule() { return GetModuleHandleW(L"Rawtap.dll"); }
+HMODULE rawtapModule() {
+    return GetModuleHandleW(L"Rawtap.dll");
+}
 
 std::vector<HWND> listenerWindows() {
     std::vector<HWND> found;
@@ -109,10 +111,8 @@ TEST(RawtapDll, FirstCallCreatesTheListenerAndLaterCallsOnlyRedirect) {
 
     // Keyboard input directed at the listener now reaches the second owner, press and release
     // alike.
-    RAWINPUTDEVICE keyboard{.usUsagePage = 0x01,
-                            .usUsage = 0x06,
-                            .dwFlags = RIDEV_INPUTSINK,
-                            .hwndTarget = listener};
+    RAWINPUTDEVICE keyboard{
+        .usUsagePage = 0x01, .usUsage = 0x06, .dwFlags = RIDEV_INPUTSINK, .hwndTarget = listener};
     ASSERT_TRUE(RegisterRawInputDevices(&keyboard, 1, sizeof keyboard));
     sendScanCode(0x1E, false);
     sendScanCode(0x1E, true);

@@ -40,13 +40,15 @@ BOOL WINAPI fakeRegisterRawInputDevices(PCRAWINPUTDEVICE devices, UINT count, UI
 UINT WINAPI fakeGetRawInputData(HRAWINPUT input, UINT command, LPVOID data, PUINT size,
                                 UINT headerSize) {
     const auto found = fake.inputs.find(input);
-    if (found == fake.inputs.end() || command != RID_INPUT || headerSize != 16) return UINT(-1);
+    if (found == fake.inputs.end() || command != RID_INPUT || headerSize != 16)
+        return UINT(-1);
     const std::vector<std::uint8_t>& bytes = found->second;
     if (data == nullptr) {
         *size = static_cast<UINT>(bytes.size());
         return 0;
     }
-    if (*size < bytes.size()) return UINT(-1);
+    if (*size < bytes.size())
+        return UINT(-1);
     std::memcpy(data, bytes.data(), bytes.size());
     if (const auto claimed = fake.shortReads.find(input); claimed != fake.shortReads.end()) {
         return claimed->second;
@@ -58,7 +60,8 @@ UINT WINAPI fakeGetRawInputDeviceInfoA(HANDLE device, UINT command, LPVOID data,
     auto* info = static_cast<RID_DEVICE_INFO*>(data);
     fake.deviceQuerySizes.emplace_back(info->cbSize, *size);
     const auto found = fake.devices.find(device);
-    if (found == fake.devices.end() || command != RIDI_DEVICEINFO) return UINT(-1);
+    if (found == fake.devices.end() || command != RIDI_DEVICEINFO)
+        return UINT(-1);
     info->dwType = RIM_TYPEHID;
     info->hid = found->second;
     return sizeof(RID_DEVICE_INFO);
@@ -70,7 +73,8 @@ std::vector<std::uint8_t> hidInput(HANDLE device, std::uint32_t reportSize,
     std::vector<std::uint8_t> bytes(24 + reports.size());
     common::writeLe32(bytes, 0, RIM_TYPEHID);
     common::writeLe32(bytes, 4, static_cast<std::uint32_t>(bytes.size()));
-    common::writeLe32(bytes, 8, static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(device)));
+    common::writeLe32(bytes, 8,
+                      static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(device)));
     common::writeLe32(bytes, 16, reportSize);
     common::writeLe32(bytes, 20, reportCount);
     std::copy(reports.begin(), reports.end(), bytes.begin() + 24);
@@ -85,12 +89,14 @@ const RID_DEVICE_INFO_HID KeyboardInfo{.dwVendorId = 0x3C5A,
                                        .usUsagePage = 0x000C,
                                        .usUsage = 0x0003};
 
-HRAWINPUT inputHandle(std::uintptr_t value) { return reinterpret_cast<HRAWINPUT>(value); }
+HRAWINPUT inputHandle(std::uintptr_t value) {
+    return reinterpret_cast<HRAWINPUT>(value);
+}
 
 // The library keeps one set of state per process: the listener is created once for the suite,
 // and each test gets a fresh owner through InitDLL's redirection.
 class RawtapListener : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         rawtap::win32::rawInputFunctions() = {
             .registerRawInputDevices = fakeRegisterRawInputDevices,
@@ -150,9 +156,10 @@ TEST_F(RawtapListener, HidInputReachesTheOwnerWithInfoAndReportValidDuringItsHan
     ASSERT_EQ(owner.received.size(), 1u);
     const auto& message = owner.received[0];
     EXPECT_EQ(message.message, 1301u);
-    EXPECT_EQ(message.info, (std::vector<std::uint8_t>{
-                                0x5A, 0x3C, 0, 0, 0x17, 0x2B, 0, 0, 0x05, 0x01, 0, 0, 0x0C, 0, 0, 0,
-                                0x03, 0,    0, 0, 0,    0,    0, 0, 0,    0,    0, 0, 0,    0, 0, 0}));
+    EXPECT_EQ(message.info,
+              (std::vector<std::uint8_t>{0x5A, 0x3C, 0, 0, 0x17, 0x2B, 0, 0, 0x05, 0x01, 0,
+                                         0,    0x0C, 0, 0, 0,    0x03, 0, 0, 0,    0,    0,
+                                         0,    0,    0, 0, 0,    0,    0, 0, 0,    0}));
     EXPECT_EQ(message.report, (std::vector<std::uint8_t>{0x02, 0x00, 0x00, 0xA4, 0, 0, 0, 0}));
     EXPECT_EQ(fake.deviceQuerySizes, (std::vector<std::pair<UINT, UINT>>{{32, 32}}));
     EXPECT_TRUE(firstOwner->received.empty());
@@ -181,7 +188,8 @@ TEST_F(RawtapListener, KeyboardInputReachesTheOwnerAsKeyMessage) {
 TEST_F(RawtapListener, ShortReadShowsTheInputErrorBoxOwnedByTheListener) {
     InputErrorBoxWatcher boxes;
     fake.shortReads[inputHandle(0x55)] = 10;
-    deliver(inputHandle(0x55), hidInput(Keyboard, 3, 1, {0x02, 0x00, 0xA4}));  // returns once closed
+    deliver(inputHandle(0x55),
+            hidInput(Keyboard, 3, 1, {0x02, 0x00, 0xA4}));  // returns once closed
 
     const auto seen = boxes.seen();
     ASSERT_EQ(seen.size(), 1u);

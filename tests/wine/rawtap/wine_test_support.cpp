@@ -30,7 +30,9 @@ RecordingOwnerWindow::RecordingOwnerWindow() {
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
-RecordingOwnerWindow::~RecordingOwnerWindow() { DestroyWindow(window_); }
+RecordingOwnerWindow::~RecordingOwnerWindow() {
+    DestroyWindow(window_);
+}
 
 std::uint32_t RecordingOwnerWindow::handleValue() const {
     return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window_));
@@ -58,7 +60,8 @@ LRESULT CALLBACK RecordingOwnerWindow::procedure(HWND window, UINT message, WPAR
 bool pumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds deadline) {
     const auto end = std::chrono::steady_clock::now() + deadline;
     while (!condition()) {
-        if (std::chrono::steady_clock::now() >= end) return false;
+        if (std::chrono::steady_clock::now() >= end)
+            return false;
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&message);
@@ -85,7 +88,8 @@ void InputErrorBoxWatcher::watch() {
     while (!stopping_) {
         HWND box = FindWindowW(L"#32770", L"Test");
         DWORD process = 0;
-        if (box != nullptr) GetWindowThreadProcessId(box, &process);
+        if (box != nullptr)
+            GetWindowThreadProcessId(box, &process);
         if (box != nullptr && process == GetCurrentProcessId() && IsWindowVisible(box)) {
             wchar_t text[64] = {};
             // 0xFFFF is the message box's text control.
@@ -96,7 +100,8 @@ void InputErrorBoxWatcher::watch() {
             }
             SendMessageW(box, WM_COMMAND, IDOK, 0);
             // Wait for the box to go, so that it is seen once.
-            for (int i = 0; i < 1000 && IsWindow(box); ++i) Sleep(5);
+            for (int i = 0; i < 1000 && IsWindow(box); ++i)
+                Sleep(5);
         }
         Sleep(5);
     }

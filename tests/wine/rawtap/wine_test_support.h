@@ -25,7 +25,7 @@ struct ReceivedMessage {
 };
 
 class RecordingOwnerWindow {
-public:
+  public:
     RecordingOwnerWindow();
     ~RecordingOwnerWindow();
     RecordingOwnerWindow(const RecordingOwnerWindow&) = delete;
@@ -36,7 +36,7 @@ public:
 
     std::vector<ReceivedMessage> received;
 
-private:
+  private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     HWND window_ = nullptr;
 };
@@ -48,7 +48,7 @@ bool pumpUntil(const std::function<bool()>& condition,
 // Watches, on a thread of its own, for message boxes captioned "Test" of this process, records
 // their text and owner and closes them with OK, so that a modal box never stalls a test.
 class InputErrorBoxWatcher {
-public:
+  public:
     struct SeenBox {
         std::wstring text;
         HWND owner;
@@ -62,7 +62,7 @@ public:
     // The boxes closed so far; safe to call once the box's modal loop has returned.
     std::vector<SeenBox> seen() const;
 
-private:
+  private:
     void watch();
 
     std::atomic<bool> stopping_{false};
