@@ -39,6 +39,10 @@ class ConfigurationModel {
     // path that does not fit launchPath is refused rather than cut. The path also goes into the
     // launch path table, so that an upload after a file load writes the newest choice.
     bool assignLaunch(int profile, int key, std::u16string_view path);
+    // Writes the launch sequence of the record's own key code into bytes 0-3 and the fixed
+    // sequence mode, leaving name, function and path alone: the upload does this for launch keys
+    // loaded from a file, whose blocks carry the codes of the profile they were saved from.
+    bool rebuildLaunchBlock(int profile, int key);
     // A recorded macro from the macro editor: its event slots and repeat mode.
     bool assignMacro(int profile, int key,
                      std::span<const std::uint8_t, common::KeyBlockSize> block);

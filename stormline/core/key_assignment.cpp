@@ -36,14 +36,22 @@ bool ConfigurationModel::assignShortcut(int profile, int key, std::int32_t code)
     return true;
 }
 
-bool ConfigurationModel::assignLaunch(int profile, int key, std::u16string_view path) {
+bool ConfigurationModel::rebuildLaunchBlock(int profile, int key) {
     KeyRecord* record = findRecord(profile, key);
-    if (!record || !common::fitsField(path, common::LaunchPathUnits))
+    if (!record)
         return false;
     // The keyboard answers a press of this block by reporting the key's own code.
     const std::uint8_t code = record->keyCode;
     writeSlots(*record, {code, MakeAttr, code, LastBreakAttr});
     record->keyData[common::ModeByteOffset] = ModeByte::FixedSequence;
+    return true;
+}
+
+bool ConfigurationModel::assignLaunch(int profile, int key, std::u16string_view path) {
+    KeyRecord* record = findRecord(profile, key);
+    if (!record || !common::fitsField(path, common::LaunchPathUnits))
+        return false;
+    rebuildLaunchBlock(profile, key);
     common::setField(record->name, LaunchName);
     common::setField(record->launchPath, path);
     record->function = FunctionCode::Launch;

@@ -86,6 +86,28 @@ TEST_F(Model, LaunchWritesTheKeysOwnCodeAndKeepsTheRestOfTheBlock) {
     EXPECT_EQ(model.launchPathTable.path(3, 9), u"C:\\Program Files\\Tool\\tool.exe");
 }
 
+TEST_F(Model, RebuildingALaunchBlockGivesItTheKeysOwnCode) {
+    // A LAUNCH key loaded from a file saved from profile 0, key 2.
+    common::KeyBlock loaded = fullMacro();
+    loaded[0] = loaded[2] = 0x9A;
+    loaded[3] = 0xC0;
+    loaded[40] = ModeByte::FixedSequence;
+    ASSERT_TRUE(model.setKeyBlock(2, 7, loaded));
+    record(2, 7).function = FunctionCode::Launch;
+    common::setField(record(2, 7).name, u"LAUNCH");
+    common::setField(record(2, 7).launchPath, u"C:\\from file.exe");
+
+    ASSERT_TRUE(model.rebuildLaunchBlock(2, 7));
+    const common::KeyBlock block = model.keyBlock(2, 7);
+    const std::uint8_t head[] = {0xB3, 0x00, 0xB3, 0xC0};
+    EXPECT_TRUE(std::equal(std::begin(head), std::end(head), block.begin()));
+    EXPECT_TRUE(std::equal(loaded.begin() + 4, loaded.begin() + 40, block.begin() + 4));
+    EXPECT_EQ(block[40], ModeByte::FixedSequence);
+    EXPECT_EQ(record(2, 7).launchPathText(), u"C:\\from file.exe");
+    EXPECT_EQ(record(2, 7).function, FunctionCode::Launch);
+    EXPECT_FALSE(model.rebuildLaunchBlock(4, 7));
+}
+
 TEST_F(Model, LaunchPathOfTheFieldsFullLengthIsRefusedNotCut) {
     const std::u16string longest(511, u'a');
     ASSERT_TRUE(model.assignLaunch(1, 2, longest));
