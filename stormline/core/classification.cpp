@@ -26,7 +26,7 @@ std::int32_t classifiedFunction(const common::KeyBlock& block, std::int32_t prev
         }
         // Any profile's key code: a file loaded into another profile keeps the codes it was
         // saved with until the next upload rebuilds them.
-        return first != 0 && common::isKeyCode(first) ? FunctionCode::Launch : previous;
+        return common::isKeyCode(first) ? FunctionCode::Launch : previous;
     }
     if (isMacroMode(mode) && first != 0)
         return FunctionCode::Macro;
