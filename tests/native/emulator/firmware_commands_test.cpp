@@ -126,6 +126,20 @@ TEST_F(Firmware, ReadsCoverTheProfilesAndTheFiveBytesAfterThem) {
     }
 }
 
+// Over the whole 16-bit address space, only the memory and the three settings addresses are
+// taken; under the sanitizers this also shows that no address reaches outside the memory.
+TEST_F(Firmware, EveryOtherAddressIsRefused) {
+    const std::array<std::uint8_t, 5> zeros{};
+    for (std::uint32_t address = 0; address <= 0xFFFF; ++address) {
+        const auto a = static_cast<std::uint16_t>(address);
+        const bool writable = (a >= 0x0004 && a <= 0x0667) || a == 0xFF00 || a == 0xFF01;
+        const bool readable = (a >= 0x0004 && a <= 0x066C) || a == 0xFFFF;
+        ASSERT_EQ(send(CommandCollection, core::writeFiveBytesReport(a, zeros)), writable) << a;
+        ASSERT_EQ(send(AnswerCollection, core::readFiveBytesReport(a)), readable) << a;
+        ASSERT_EQ(firmware.takeInputReports().size(), readable ? 1u : 0u) << a;
+    }
+}
+
 TEST_F(Firmware, IgnoresReportsItDoesNotUnderstand) {
     send(CommandCollection, core::setLevelReport(2));
     const core::FeatureReport write = core::writeFiveBytesReport(0x0004, SomeBytes);
