@@ -9,7 +9,8 @@ namespace keylink {
 namespace {
 
 std::optional<std::uint32_t> deviceTypeOf(std::span<const std::uint8_t> broadcast) {
-    if (broadcast.size() < dbt::DeviceTypeOffset + 4) return std::nullopt;
+    if (broadcast.size() < dbt::DeviceTypeOffset + 4)
+        return std::nullopt;
     return common::readLe32(broadcast, dbt::DeviceTypeOffset);
 }
 
@@ -17,7 +18,9 @@ bool isDeviceInterfaceBroadcast(std::span<const std::uint8_t> broadcast) {
     return deviceTypeOf(broadcast) == dbt::DeviceInterfaceType;
 }
 
-char foldCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char foldCase(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool equalIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -33,7 +36,8 @@ void removeMatchedInterface(HidDeviceList& list, std::string_view removedName) {
     // The table is read afresh on every step: a rescan inside the loop replaces it.
     for (std::size_t i = 0; i < list.matchedPositions().size(); ++i) {
         const HidDeviceRecord* matched = list.record(list.matchedPositions()[i]);
-        if (!matched || !equalIgnoringCase(matched->pathText(), removedName)) continue;
+        if (!matched || !equalIgnoringCase(matched->pathText(), removedName))
+            continue;
         list.releaseAll();
         list.rescan();
     }
@@ -47,20 +51,24 @@ bool readsBroadcast(std::uint32_t event) {
 }
 
 std::optional<std::string> broadcastInterfaceName(std::span<const std::uint8_t> broadcast) {
-    if (broadcast.size() <= dbt::InterfaceNameOffset) return std::string();
+    if (broadcast.size() <= dbt::InterfaceNameOffset)
+        return std::string();
     auto name = broadcast.subspan(dbt::InterfaceNameOffset);
     std::string text;
     if (!looksLikeUtf16(name)) {
         for (std::uint8_t byte : name) {
-            if (byte == 0) break;
+            if (byte == 0)
+                break;
             text.push_back(static_cast<char>(byte));
         }
         return text;
     }
     for (std::size_t at = 0; at + 1 < name.size(); at += 2) {
         std::uint16_t unit = common::readLe16(name, at);
-        if (unit == 0) break;
-        if (unit >= 0x80) return std::nullopt;
+        if (unit == 0)
+            break;
+        if (unit >= 0x80)
+            return std::nullopt;
         text.push_back(static_cast<char>(unit));
     }
     return text;
@@ -71,7 +79,8 @@ void handleDeviceChange(HidDeviceList& list, std::uint32_t event,
     switch (event) {
         case dbt::DeviceArrival:
             // Any HID interface arriving, not only the keyboard's, gives a fresh list.
-            if (!isDeviceInterfaceBroadcast(broadcast)) return;
+            if (!isDeviceInterfaceBroadcast(broadcast))
+                return;
             list.releaseAll();
             list.rescan();
             return;
@@ -80,9 +89,11 @@ void handleDeviceChange(HidDeviceList& list, std::uint32_t event,
             list.releaseAll();
             return;
         case dbt::DeviceRemoveComplete: {
-            if (!isDeviceInterfaceBroadcast(broadcast)) return;
+            if (!isDeviceInterfaceBroadcast(broadcast))
+                return;
             std::optional<std::string> name = broadcastInterfaceName(broadcast);
-            if (name && !name->empty()) removeMatchedInterface(list, *name);
+            if (name && !name->empty())
+                removeMatchedInterface(list, *name);
             return;
         }
         default:

@@ -84,7 +84,7 @@ struct OverlappedRead {
 enum class SleepResult { Elapsed, IoCompletion };
 
 class DeviceStack {
-public:
+  public:
     virtual ~DeviceStack() = default;
 
     // SetupDiGetClassDevsA(HID interface class, no enumerator, no window,

@@ -12,13 +12,13 @@ namespace {
 
 // Destroys the device information set however the enumeration ends.
 class DeviceSetGuard {
-public:
+  public:
     DeviceSetGuard(DeviceStack& stack, DeviceSet set) : stack_(stack), set_(set) {}
     DeviceSetGuard(const DeviceSetGuard&) = delete;
     DeviceSetGuard& operator=(const DeviceSetGuard&) = delete;
     ~DeviceSetGuard() { stack_.destroyDeviceInfoList(set_); }
 
-private:
+  private:
     DeviceStack& stack_;
     DeviceSet set_;
 };
@@ -41,12 +41,14 @@ std::optional<std::string> devicePathOf(DeviceStack& stack, DeviceSet set,
     }
     std::vector<std::uint8_t> detail(size.requiredSize);
     common::writeLe32(detail, 0, sys::DetailFixedSize);
-    if (!stack.getDeviceInterfaceDetail(set, data, detail).succeeded) return std::nullopt;
+    if (!stack.getDeviceInterfaceDetail(set, data, detail).succeeded)
+        return std::nullopt;
 
     auto pathBytes = std::span<const std::uint8_t>(detail).subspan(sys::DetailPathOffset);
     std::string path;
     for (std::uint8_t byte : pathBytes) {
-        if (byte == 0) break;
+        if (byte == 0)
+            break;
         path.push_back(static_cast<char>(byte));
     }
     return path;
@@ -60,11 +62,14 @@ ProbeArray::ProbeArray(ProbeArray&& other) noexcept
     other.count_ = 0;
 }
 
-ProbeArray::~ProbeArray() { release(); }
+ProbeArray::~ProbeArray() {
+    release();
+}
 
 void ProbeArray::release() {
     for (InterfaceProbe& probe : entries_) {
-        if (probe.probeHandle != NoHandle) stack_->closeHandle(probe.probeHandle);
+        if (probe.probeHandle != NoHandle)
+            stack_->closeHandle(probe.probeHandle);
         probe = {};
     }
     entries_.clear();
@@ -74,7 +79,8 @@ void ProbeArray::release() {
 ProbeArray enumerateInterfaces(DeviceStack& stack) {
     ProbeArray result(stack);
     DeviceSet set = stack.getHidClassDevices();
-    if (set == InvalidHandle) return result;
+    if (set == InvalidHandle)
+        return result;
     DeviceSetGuard setGuard(stack, set);
 
     try {
@@ -86,12 +92,14 @@ ProbeArray enumerateInterfaces(DeviceStack& stack) {
             }
             InterfaceResult found = stack.enumDeviceInterface(set, memberIndex);
             if (!found.succeeded) {
-                if (endsEnumeration(found.error)) break;
+                if (endsEnumeration(found.error))
+                    break;
                 continue;
             }
             // An interface that vanished between the two calls only loses its own entry.
             std::optional<std::string> path = devicePathOf(stack, set, found.data);
-            if (path) result.entries_[memberIndex] = probeInterface(stack, *path);
+            if (path)
+                result.entries_[memberIndex] = probeInterface(stack, *path);
         }
         result.count_ = memberIndex;
     } catch (const std::bad_alloc&) {

@@ -18,7 +18,7 @@ constexpr std::uint32_t MemberIndexLimit = 1u << 16;
 
 // The probes of one enumeration. It owns their probe handles and closes them when it goes.
 class ProbeArray {
-public:
+  public:
     explicit ProbeArray(DeviceStack& stack) : stack_(&stack) {}
     ProbeArray(ProbeArray&& other) noexcept;
     ProbeArray& operator=(ProbeArray&&) = delete;
@@ -28,7 +28,7 @@ public:
     std::span<const InterfaceProbe> probes() const { return std::span(entries_).first(count_); }
     std::size_t capacity() const { return entries_.size(); }
 
-private:
+  private:
     friend ProbeArray enumerateInterfaces(DeviceStack& stack);
     void release();
 

@@ -12,17 +12,20 @@ template <typename Transfer>
 void withOpenRecord(HidDeviceList& list, std::int32_t position, Transfer transfer) {
     bool openedHere = false;
     if (!list.isOpen(position)) {
-        if (!list.openRecord(position, OpenMode::Query)) return;
+        if (!list.openRecord(position, OpenMode::Query))
+            return;
         openedHere = true;
     }
     transfer(*list.record(position));
-    if (openedHere) list.closeRecord(position);
+    if (openedHere)
+        list.closeRecord(position);
 }
 
 template <typename Rule, typename Transfer>
 void forEachMatch(HidDeviceList& list, Rule rule, Transfer transfer) {
     for (std::int32_t position = 0; position < list.count(); ++position) {
-        if (rule(*list.record(position))) withOpenRecord(list, position, transfer);
+        if (rule(*list.record(position)))
+            withOpenRecord(list, position, transfer);
     }
 }
 
@@ -30,7 +33,8 @@ void forEachMatch(HidDeviceList& list, Rule rule, Transfer transfer) {
 // caller's buffer is made a terminator so that the text always ends inside the buffer.
 void terminateString(std::span<std::uint8_t> buffer) {
     std::size_t units = buffer.size() / 2;
-    if (units == 0) return;
+    if (units == 0)
+        return;
     buffer[2 * (units - 1)] = 0;
     buffer[2 * (units - 1) + 1] = 0;
 }
@@ -45,7 +49,8 @@ std::int32_t readString(HidDeviceList& list, std::uint32_t vendorId, std::uint32
             return matchesIdentity(record, vendorId, productId, usagePage, usage);
         },
         [&](const HidDeviceRecord& record) {
-            if (query(record.handle)) terminateString(buffer);
+            if (query(record.handle))
+                terminateString(buffer);
         });
     return list.count();
 }
@@ -76,7 +81,8 @@ void readFeatureReport(HidDeviceList& list, std::uint32_t vendorId, std::uint32_
         },
         [&](const HidDeviceRecord& record) {
             // A longer report would not fit the caller's eight bytes.
-            if (record.featureReportLength > buffer.size()) return;
+            if (record.featureReportLength > buffer.size())
+                return;
             stack.getFeature(record.handle, buffer.first(record.featureReportLength));
             stack.sleepEx(FeaturePauseMilliseconds, false);
         });
@@ -90,15 +96,13 @@ std::int32_t readManufacturerString(HidDeviceList& list, std::uint32_t vendorId,
                       [&](OsHandle device) { return stack.getManufacturerString(device, buffer); });
 }
 
-std::int32_t readIndexedString(HidDeviceList& list, std::uint32_t vendorId,
-                               std::uint32_t productId, std::uint32_t usagePage,
-                               std::uint32_t usage, std::uint32_t stringIndex,
-                               std::span<std::uint8_t> buffer) {
+std::int32_t readIndexedString(HidDeviceList& list, std::uint32_t vendorId, std::uint32_t productId,
+                               std::uint32_t usagePage, std::uint32_t usage,
+                               std::uint32_t stringIndex, std::span<std::uint8_t> buffer) {
     DeviceStack& stack = list.stack();
-    return readString(list, vendorId, productId, usagePage, usage, buffer,
-                      [&](OsHandle device) {
-                          return stack.getIndexedString(device, stringIndex, buffer);
-                      });
+    return readString(list, vendorId, productId, usagePage, usage, buffer, [&](OsHandle device) {
+        return stack.getIndexedString(device, stringIndex, buffer);
+    });
 }
 
 }  // namespace keylink

@@ -33,9 +33,8 @@ std::int32_t readManufacturerString(HidDeviceList& list, std::uint32_t vendorId,
                                     std::uint32_t usage, std::span<std::uint8_t> buffer);
 
 // The same for the string with the given index.
-std::int32_t readIndexedString(HidDeviceList& list, std::uint32_t vendorId,
-                               std::uint32_t productId, std::uint32_t usagePage,
-                               std::uint32_t usage, std::uint32_t stringIndex,
-                               std::span<std::uint8_t> buffer);
+std::int32_t readIndexedString(HidDeviceList& list, std::uint32_t vendorId, std::uint32_t productId,
+                               std::uint32_t usagePage, std::uint32_t usage,
+                               std::uint32_t stringIndex, std::span<std::uint8_t> buffer);
 
 }  // namespace keylink

@@ -14,7 +14,8 @@ namespace {
 
 HidDeviceRecord recordOf(const InterfaceProbe& probe) {
     HidDeviceRecord record;
-    if (probe.isEmpty()) return record;
+    if (probe.isEmpty())
+        return record;
     std::copy(probe.path.begin(), probe.path.end(), record.path.begin());
     record.usagePage = probe.usagePage;
     record.usage = probe.usage;
@@ -29,7 +30,9 @@ HidDeviceRecord recordOf(const InterfaceProbe& probe) {
 HidDeviceList::HidDeviceList(DeviceStack& stack, HostWindow& host, ReaderHost& readers)
     : stack_(stack), host_(host), readers_(readers) {}
 
-HidDeviceList::~HidDeviceList() { releaseAll(); }
+HidDeviceList::~HidDeviceList() {
+    releaseAll();
+}
 
 void HidDeviceList::setTarget(std::uint32_t usagePage, std::uint32_t usage) {
     target_ = {usagePage, usage, common::KeyboardVendorId, common::KeyboardProductId};
@@ -44,7 +47,8 @@ std::int32_t HidDeviceList::rebuildDeviceList() {
     ProbeArray probes = enumerateInterfaces(stack_);
     try {
         records_.reserve(probes.probes().size());
-        for (const InterfaceProbe& probe : probes.probes()) records_.push_back(recordOf(probe));
+        for (const InterfaceProbe& probe : probes.probes())
+            records_.push_back(recordOf(probe));
     } catch (const std::bad_alloc&) {
         records_.clear();
     }
@@ -54,20 +58,24 @@ std::int32_t HidDeviceList::rebuildDeviceList() {
 bool HidDeviceList::rescan() {
     rebuildDeviceList();
     for (std::int32_t position = 0; position < count(); ++position) {
-        if (matchedCount_ == MaxMatchedPositions) break;
-        if (matchesTarget(records_[position], target_)) matchedIndex_[matchedCount_++] = position;
+        if (matchedCount_ == MaxMatchedPositions)
+            break;
+        if (matchesTarget(records_[position], target_))
+            matchedIndex_[matchedCount_++] = position;
     }
     return host_.postToOwner(matchedCount_ > 0 ? common::DeviceFoundMessage
                                                : common::DeviceMissingMessage);
 }
 
 const HidDeviceRecord* HidDeviceList::record(std::int32_t position) const {
-    if (position < 0 || position >= count()) return nullptr;
+    if (position < 0 || position >= count())
+        return nullptr;
     return &records_[position];
 }
 
 HidDeviceRecord* HidDeviceList::mutableRecord(std::int32_t position) {
-    if (position < 0 || position >= count()) return nullptr;
+    if (position < 0 || position >= count())
+        return nullptr;
     return &records_[position];
 }
 
@@ -78,8 +86,10 @@ bool HidDeviceList::isOpen(std::int32_t position) const {
 
 bool HidDeviceList::openRecord(std::int32_t position, OpenMode mode) {
     HidDeviceRecord* found = mutableRecord(position);
-    if (!found || found->isEmpty()) return false;
-    if (found->isOpen()) return true;
+    if (!found || found->isEmpty())
+        return false;
+    if (found->isOpen())
+        return true;
 
     constexpr std::uint32_t share = sys::FileShareRead | sys::FileShareWrite;
     OsHandle handle =
@@ -88,7 +98,8 @@ bool HidDeviceList::openRecord(std::int32_t position, OpenMode mode) {
                                 sys::FileAttributeNormal)
             : stack_.createFile(found->path.data(), sys::GenericRead | sys::GenericWrite, share,
                                 sys::OpenExisting, sys::FileFlagOverlapped);
-    if (handle == InvalidHandle || handle == NoHandle) return false;
+    if (handle == InvalidHandle || handle == NoHandle)
+        return false;
 
     std::optional<PreparsedData> preparsed = stack_.getPreparsedData(handle);
     if (!preparsed) {
@@ -102,7 +113,8 @@ bool HidDeviceList::openRecord(std::int32_t position, OpenMode mode) {
 
 bool HidDeviceList::closeRecord(std::int32_t position) {
     HidDeviceRecord* found = mutableRecord(position);
-    if (!found || !found->isOpen()) return false;
+    if (!found || !found->isOpen())
+        return false;
     stack_.freePreparsedData(found->preparsedData);
     found->preparsedData = 0;
     stack_.closeHandle(found->handle);

@@ -42,7 +42,7 @@ struct ReaderSlot {
 };
 
 class HidDeviceList {
-public:
+  public:
     HidDeviceList(DeviceStack& stack, HostWindow& host, ReaderHost& readers);
     HidDeviceList(const HidDeviceList&) = delete;
     HidDeviceList& operator=(const HidDeviceList&) = delete;
@@ -78,7 +78,7 @@ public:
 
     DeviceStack& stack() { return stack_; }
 
-private:
+  private:
     HidDeviceRecord* mutableRecord(std::int32_t position);
     void forgetReader(ReaderSlot& slot);
 

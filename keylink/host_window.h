@@ -11,7 +11,7 @@ namespace keylink {
 using NotifyHandle = std::uintptr_t;
 
 class HostWindow {
-public:
+  public:
     virtual ~HostWindow() = default;
 
     // PostMessage(owner window, message, 0, 0); false when nothing was posted.

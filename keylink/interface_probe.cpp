@@ -5,22 +5,26 @@
 namespace keylink {
 
 InterfaceProbe probeInterface(DeviceStack& stack, std::string_view path) {
-    if (path.empty() || path.size() >= PathCapacity) return {};
+    if (path.empty() || path.size() >= PathCapacity)
+        return {};
     // A path with a zero inside would open some other, shorter path.
-    if (path.find('\0') != std::string_view::npos) return {};
+    if (path.find('\0') != std::string_view::npos)
+        return {};
 
     InterfaceProbe probe;
     probe.path.assign(path);
-    OsHandle handle = stack.createFile(probe.path.c_str(), 0, sys::FileShareRead | sys::FileShareWrite,
-                                       sys::OpenExisting, 0);
-    if (handle == InvalidHandle || handle == NoHandle) return {};
+    OsHandle handle = stack.createFile(
+        probe.path.c_str(), 0, sys::FileShareRead | sys::FileShareWrite, sys::OpenExisting, 0);
+    if (handle == InvalidHandle || handle == NoHandle)
+        return {};
 
     std::optional<PreparsedData> preparsed = stack.getPreparsedData(handle);
     std::optional<HidAttributes> attributes;
     std::optional<HidCaps> caps;
     if (preparsed) {
         attributes = stack.getAttributes(handle);
-        if (attributes) caps = stack.getCaps(*preparsed);
+        if (attributes)
+            caps = stack.getCaps(*preparsed);
         stack.freePreparsedData(*preparsed);
     }
     if (!caps) {

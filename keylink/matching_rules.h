@@ -26,15 +26,13 @@ inline bool matchesTarget(const HidDeviceRecord& record, const TargetIdentity& t
 // SetKbdFeatures: the given collection of the keyboard.
 inline bool matchesKeyboardCollection(const HidDeviceRecord& record, std::uint32_t usagePage,
                                       std::uint32_t usage) {
-    return hasCollection(record, usagePage, usage) &&
-           record.vendorId == common::KeyboardVendorId &&
+    return hasCollection(record, usagePage, usage) && record.vendorId == common::KeyboardVendorId &&
            record.productId == common::KeyboardProductId;
 }
 
 // GetKbdFeatures and the string operations: everything as the caller gives it.
 inline bool matchesIdentity(const HidDeviceRecord& record, std::uint32_t vendorId,
-                            std::uint32_t productId, std::uint32_t usagePage,
-                            std::uint32_t usage) {
+                            std::uint32_t productId, std::uint32_t usagePage, std::uint32_t usage) {
     return hasCollection(record, usagePage, usage) && record.vendorId == vendorId &&
            record.productId == productId;
 }
@@ -45,8 +43,8 @@ inline bool matchesReaderCollection(const HidDeviceRecord& record, std::uint32_t
     bool keyboardFamily = record.productId == common::KeyboardProductId ||
                           record.productId == SecondKeyboardProductId ||
                           record.productId == ThirdKeyboardProductId;
-    return hasCollection(record, usagePage, usage) &&
-           record.vendorId == common::KeyboardVendorId && keyboardFamily;
+    return hasCollection(record, usagePage, usage) && record.vendorId == common::KeyboardVendorId &&
+           keyboardFamily;
 }
 
 }  // namespace keylink

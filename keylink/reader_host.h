@@ -13,7 +13,7 @@ namespace keylink {
 constexpr std::size_t RelayedReportSize = 32;
 
 class ReaderHost {
-public:
+  public:
     virtual ~ReaderHost() = default;
 
     // Runs body on a new thread; the thread's handle, or NoHandle when no thread was created.

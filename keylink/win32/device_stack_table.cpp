@@ -9,7 +9,8 @@ namespace {
 template <typename Function>
 void resolve(Function& entry, HMODULE module, const char* name) {
     entry = nullptr;
-    if (!module) return;
+    if (!module)
+        return;
     // GetProcAddress hands back a generic pointer; the table knows each entry's real type.
     entry = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
 }
@@ -57,6 +58,8 @@ const DeviceStackTable& activeDeviceStackTable() {
     return table ? *table : systemDeviceStackTable();
 }
 
-void replaceDeviceStackTable(const DeviceStackTable* table) { replacement.store(table); }
+void replaceDeviceStackTable(const DeviceStackTable* table) {
+    replacement.store(table);
+}
 
 }  // namespace keylink::win32

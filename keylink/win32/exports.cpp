@@ -14,7 +14,8 @@ using keylink::win32::libraryState;
 namespace {
 
 std::span<std::uint8_t> callerBuffer(void* buffer, DWORD length) {
-    if (!buffer) return {};
+    if (!buffer)
+        return {};
     return {static_cast<std::uint8_t*>(buffer), length};
 }
 
@@ -52,7 +53,9 @@ LONG WINAPI ReadDevice(DWORD usagePage, DWORD usage) {
     return 1;
 }
 
-LONG WINAPI DeviceArrival() { return libraryState().list.rescan() ? 1 : 0; }
+LONG WINAPI DeviceArrival() {
+    return libraryState().list.rescan() ? 1 : 0;
+}
 
 LONG WINAPI GetKbdFeatures(DWORD vendorId, DWORD productId, DWORD usagePage, DWORD usage,
                            BYTE* buffer) {

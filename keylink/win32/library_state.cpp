@@ -15,7 +15,8 @@ namespace {
 
 // The broadcast lParam points to, no further than its own size field says.
 std::span<const std::uint8_t> broadcastAt(LPARAM lParam) {
-    if (lParam == 0) return {};
+    if (lParam == 0)
+        return {};
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(lParam);
     DWORD size;
     std::memcpy(&size, bytes, sizeof size);
@@ -47,7 +48,8 @@ LRESULT CALLBACK notificationWindowProcedure(HWND window, UINT message, WPARAM w
         }
         case common::ReportRelayMessage: {
             const WindowHost& host = libraryState().host;
-            if (host.owner()) SendMessageA(host.owner(), host.ownerMessage(), LOWORD(wParam), lParam);
+            if (host.owner())
+                SendMessageA(host.owner(), host.ownerMessage(), LOWORD(wParam), lParam);
             return 0;
         }
         default:

@@ -20,7 +20,9 @@ constexpr char FilterName[] = "CHIDKBD";
 // The filter's stated size is that of the structure, but its name needs room past it.
 constexpr std::size_t FilterBytes = dbt::InterfaceNameOffset + sizeof FilterName;
 
-bool isNtFamily() { return (GetVersion() & 0x80000000u) == 0; }
+bool isNtFamily() {
+    return (GetVersion() & 0x80000000u) == 0;
+}
 
 struct alignas(DEV_BROADCAST_DEVICEINTERFACE_A) InterfaceFilter {
     std::array<std::uint8_t, FilterBytes> bytes{};
@@ -32,7 +34,8 @@ InterfaceFilter hidInterfaceFilter() {
     common::writeLe32(bytes, 0, sizeof(DEV_BROADCAST_DEVICEINTERFACE_A));
     common::writeLe32(bytes, dbt::DeviceTypeOffset, DBT_DEVTYP_DEVICEINTERFACE);
     GUID hidClass{};
-    if (activeDeviceStackTable().hidGetHidGuid) activeDeviceStackTable().hidGetHidGuid(&hidClass);
+    if (activeDeviceStackTable().hidGetHidGuid)
+        activeDeviceStackTable().hidGetHidGuid(&hidClass);
     common::writeLe32(bytes, dbt::InterfaceClassOffset, hidClass.Data1);
     common::writeLe16(bytes, dbt::InterfaceClassOffset + 4, hidClass.Data2);
     common::writeLe16(bytes, dbt::InterfaceClassOffset + 6, hidClass.Data3);
@@ -52,11 +55,13 @@ HINSTANCE thisModule() {
 }
 
 NotificationWindow::~NotificationWindow() {
-    if (interfaceRegistration_) UnregisterDeviceNotification(interfaceRegistration_);
+    if (interfaceRegistration_)
+        UnregisterDeviceNotification(interfaceRegistration_);
 }
 
 void NotificationWindow::createOnce(WNDPROC procedure) {
-    if (created_) return;
+    if (created_)
+        return;
     created_ = true;
 
     // The class and window are ANSI so that removal broadcasts carry the 8-bit interface name.
@@ -67,11 +72,13 @@ void NotificationWindow::createOnce(WNDPROC procedure) {
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszClassName = NotificationClassName;
-    if (!RegisterClassA(&windowClass)) return;
+    if (!RegisterClassA(&windowClass))
+        return;
 
-    window_ = CreateWindowExA(0, NotificationClassName, NotificationWindowTitle, WS_POPUP, 0, 0,
-                              0, 0, nullptr, nullptr, thisModule(), nullptr);
-    if (!window_) return;
+    window_ = CreateWindowExA(0, NotificationClassName, NotificationWindowTitle, WS_POPUP, 0, 0, 0,
+                              0, nullptr, nullptr, thisModule(), nullptr);
+    if (!window_)
+        return;
     ShowWindow(window_, SW_HIDE);
     registerForHidInterfaces();
 }
@@ -79,7 +86,8 @@ void NotificationWindow::createOnce(WNDPROC procedure) {
 void NotificationWindow::registerForHidInterfaces() {
     InterfaceFilter filter = hidInterfaceFilter();
     // Systems outside the NT family get the filter prepared but never registered.
-    if (!isNtFamily()) return;
+    if (!isNtFamily())
+        return;
     interfaceRegistration_ =
         RegisterDeviceNotificationA(window_, filter.bytes.data(), DEVICE_NOTIFY_WINDOW_HANDLE);
 }

@@ -10,7 +10,7 @@ constexpr char NotificationClassName[] = "HKUSBClass";
 constexpr char NotificationWindowTitle[] = "HKUSBKEYMSG";
 
 class NotificationWindow {
-public:
+  public:
     NotificationWindow() = default;
     NotificationWindow(const NotificationWindow&) = delete;
     NotificationWindow& operator=(const NotificationWindow&) = delete;
@@ -24,7 +24,7 @@ public:
     HWND handle() const { return window_; }
     HDEVNOTIFY interfaceRegistration() const { return interfaceRegistration_; }
 
-private:
+  private:
     void registerForHidInterfaces();
 
     bool created_ = false;

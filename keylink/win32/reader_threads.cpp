@@ -25,7 +25,8 @@ DWORD WINAPI readerThread(LPVOID parameter) {
         module = start->module;
         exitCode = start->body();
     }
-    if (module) FreeLibraryAndExitThread(module, exitCode);
+    if (module)
+        FreeLibraryAndExitThread(module, exitCode);
     return exitCode;
 }
 
@@ -34,7 +35,8 @@ HMODULE pinThisModule() {
     GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
                        reinterpret_cast<LPCSTR>(&readerThread), &module);
     // Linked into a program, the code lives as long as the process anyway.
-    if (module == GetModuleHandleA(nullptr)) return nullptr;
+    if (module == GetModuleHandleA(nullptr))
+        return nullptr;
     return module;
 }
 
@@ -46,7 +48,8 @@ OsHandle ReaderThreads::startThread(std::function<std::uint32_t()> body) {
     start->module = pinThisModule();
     HANDLE thread = CreateThread(nullptr, 0, readerThread, start.get(), 0, nullptr);
     if (!thread) {
-        if (start->module) FreeLibrary(start->module);
+        if (start->module)
+            FreeLibrary(start->module);
         return NoHandle;
     }
     start.release();
@@ -60,7 +63,8 @@ void ReaderThreads::releaseThread(OsHandle thread) {
 void ReaderThreads::relayReport(std::int32_t position,
                                 std::span<const std::uint8_t, RelayedReportSize> report) {
     // Without a notification window there is no relay.
-    if (!window_.handle()) return;
+    if (!window_.handle())
+        return;
     SendMessageA(window_.handle(), common::ReportRelayMessage, static_cast<WPARAM>(position),
                  reinterpret_cast<LPARAM>(report.data()));
 }

@@ -8,7 +8,7 @@
 namespace keylink::win32 {
 
 class ReaderThreads : public ReaderHost {
-public:
+  public:
     explicit ReaderThreads(const NotificationWindow& window) : window_(window) {}
 
     OsHandle startThread(std::function<std::uint32_t()> body) override;
@@ -16,7 +16,7 @@ public:
     void relayReport(std::int32_t position,
                      std::span<const std::uint8_t, RelayedReportSize> report) override;
 
-private:
+  private:
     const NotificationWindow& window_;
 };
 

@@ -1,6 +1,7 @@
 #include "keylink/win32/table_device_stack.h"
 
 #include <windows.h>
+
 #include <setupapi.h>
 
 #include <cstddef>
@@ -16,13 +17,20 @@ static_assert(offsetof(SP_DEVICE_INTERFACE_DETAIL_DATA_A, DevicePath) == sys::De
 
 namespace {
 
-const DeviceStackTable& table() { return activeDeviceStackTable(); }
+const DeviceStackTable& table() {
+    return activeDeviceStackTable();
+}
 
-HANDLE toHandle(OsHandle handle) { return reinterpret_cast<HANDLE>(handle); }
-OsHandle fromHandle(HANDLE handle) { return reinterpret_cast<OsHandle>(handle); }
+HANDLE toHandle(OsHandle handle) {
+    return reinterpret_cast<HANDLE>(handle);
+}
+OsHandle fromHandle(HANDLE handle) {
+    return reinterpret_cast<OsHandle>(handle);
+}
 
 bool hidInterfaceClass(GUID& guid) {
-    if (!table().hidGetHidGuid) return false;
+    if (!table().hidGetHidGuid)
+        return false;
     table().hidGetHidGuid(&guid);
     return true;
 }
@@ -32,7 +40,8 @@ std::array<std::uint8_t, 16> guidBytes(const GUID& guid) {
     common::writeLe32(bytes, 0, guid.Data1);
     common::writeLe16(bytes, 4, guid.Data2);
     common::writeLe16(bytes, 6, guid.Data3);
-    for (std::size_t i = 0; i < 8; ++i) bytes[8 + i] = guid.Data4[i];
+    for (std::size_t i = 0; i < 8; ++i)
+        bytes[8 + i] = guid.Data4[i];
     return bytes;
 }
 
@@ -41,7 +50,8 @@ GUID guidOf(const std::array<std::uint8_t, 16>& bytes) {
     guid.Data1 = common::readLe32(bytes, 0);
     guid.Data2 = common::readLe16(bytes, 4);
     guid.Data3 = common::readLe16(bytes, 6);
-    for (std::size_t i = 0; i < 8; ++i) guid.Data4[i] = bytes[8 + i];
+    for (std::size_t i = 0; i < 8; ++i)
+        guid.Data4[i] = bytes[8 + i];
     return guid;
 }
 
@@ -72,7 +82,8 @@ VOID CALLBACK readCompleted(DWORD error, DWORD bytesRead, LPOVERLAPPED overlappe
 
 DeviceSet TableDeviceStack::getHidClassDevices() {
     GUID hidClass;
-    if (!hidInterfaceClass(hidClass) || !table().setupDiGetClassDevsA) return InvalidHandle;
+    if (!hidInterfaceClass(hidClass) || !table().setupDiGetClassDevsA)
+        return InvalidHandle;
     HDEVINFO set = table().setupDiGetClassDevsA(&hidClass, nullptr, nullptr,
                                                 DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
     return set == INVALID_HANDLE_VALUE ? InvalidHandle : fromHandle(set);
@@ -94,7 +105,8 @@ InterfaceResult TableDeviceStack::enumDeviceInterface(DeviceSet set, std::uint32
 
 DetailResult TableDeviceStack::getDeviceInterfaceDetail(DeviceSet set, const InterfaceData& data,
                                                         std::span<std::uint8_t> detail) {
-    if (!table().setupDiGetDeviceInterfaceDetailA) return {false, ERROR_INVALID_HANDLE, 0};
+    if (!table().setupDiGetDeviceInterfaceDetailA)
+        return {false, ERROR_INVALID_HANDLE, 0};
     SP_DEVICE_INTERFACE_DATA system = systemInterfaceData(data);
     // The buffer was laid out byte by byte by the caller; the system reads it as its detail
     // record.
@@ -108,13 +120,14 @@ DetailResult TableDeviceStack::getDeviceInterfaceDetail(DeviceSet set, const Int
 }
 
 void TableDeviceStack::destroyDeviceInfoList(DeviceSet set) {
-    if (table().setupDiDestroyDeviceInfoList) table().setupDiDestroyDeviceInfoList(toHandle(set));
+    if (table().setupDiDestroyDeviceInfoList)
+        table().setupDiDestroyDeviceInfoList(toHandle(set));
 }
 
-OsHandle TableDeviceStack::createFile(const char* path, std::uint32_t access,
-                                      std::uint32_t share, std::uint32_t creation,
-                                      std::uint32_t flagsAndAttributes) {
-    if (!table().createFileA) return InvalidHandle;
+OsHandle TableDeviceStack::createFile(const char* path, std::uint32_t access, std::uint32_t share,
+                                      std::uint32_t creation, std::uint32_t flagsAndAttributes) {
+    if (!table().createFileA)
+        return InvalidHandle;
     HANDLE handle =
         table().createFileA(path, access, share, nullptr, creation, flagsAndAttributes, nullptr);
     return handle == INVALID_HANDLE_VALUE ? InvalidHandle : fromHandle(handle);
@@ -125,7 +138,8 @@ bool TableDeviceStack::closeHandle(OsHandle handle) {
 }
 
 OsHandle TableDeviceStack::duplicateHandle(OsHandle handle) {
-    if (!table().duplicateHandle) return NoHandle;
+    if (!table().duplicateHandle)
+        return NoHandle;
     HANDLE copy = nullptr;
     HANDLE process = GetCurrentProcess();
     if (!table().duplicateHandle(process, toHandle(handle), process, &copy, 0, FALSE,
@@ -176,8 +190,8 @@ bool TableDeviceStack::setFeature(OsHandle device, std::span<const std::uint8_t>
 }
 
 bool TableDeviceStack::getFeature(OsHandle device, std::span<std::uint8_t> report) {
-    return table().hidGetFeature &&
-           table().hidGetFeature(toHandle(device), report.data(), static_cast<ULONG>(report.size()));
+    return table().hidGetFeature && table().hidGetFeature(toHandle(device), report.data(),
+                                                          static_cast<ULONG>(report.size()));
 }
 
 bool TableDeviceStack::getManufacturerString(OsHandle device, std::span<std::uint8_t> buffer) {
@@ -195,7 +209,8 @@ bool TableDeviceStack::getIndexedString(OsHandle device, std::uint32_t stringInd
 
 bool TableDeviceStack::readFileEx(OsHandle device, std::span<std::uint8_t> buffer,
                                   OverlappedRead& read) {
-    if (!table().readFileEx) return false;
+    if (!table().readFileEx)
+        return false;
     auto* pending = new PendingRead;
     pending->outcome = &read;
     if (!table().readFileEx(toHandle(device), buffer.data(), static_cast<DWORD>(buffer.size()),
@@ -211,7 +226,8 @@ bool TableDeviceStack::cancelIo(OsHandle device) {
 }
 
 SleepResult TableDeviceStack::sleepEx(std::uint32_t milliseconds, bool alertable) {
-    if (!table().sleepEx) return SleepResult::Elapsed;
+    if (!table().sleepEx)
+        return SleepResult::Elapsed;
     DWORD result = table().sleepEx(milliseconds, alertable ? TRUE : FALSE);
     return result == WAIT_IO_COMPLETION ? SleepResult::IoCompletion : SleepResult::Elapsed;
 }

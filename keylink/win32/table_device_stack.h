@@ -6,7 +6,7 @@
 namespace keylink::win32 {
 
 class TableDeviceStack : public DeviceStack {
-public:
+  public:
     DeviceSet getHidClassDevices() override;
     InterfaceResult enumDeviceInterface(DeviceSet set, std::uint32_t memberIndex) override;
     DetailResult getDeviceInterfaceDetail(DeviceSet set, const InterfaceData& data,
@@ -25,8 +25,7 @@ public:
     bool getManufacturerString(OsHandle device, std::span<std::uint8_t> buffer) override;
     bool getIndexedString(OsHandle device, std::uint32_t stringIndex,
                           std::span<std::uint8_t> buffer) override;
-    bool readFileEx(OsHandle device, std::span<std::uint8_t> buffer,
-                    OverlappedRead& read) override;
+    bool readFileEx(OsHandle device, std::span<std::uint8_t> buffer, OverlappedRead& read) override;
     bool cancelIo(OsHandle device) override;
     SleepResult sleepEx(std::uint32_t milliseconds, bool alertable) override;
 };

@@ -8,12 +8,14 @@ static_assert(sizeof(DEV_BROADCAST_HANDLE) == 44);
 
 bool WindowHost::postToOwner(std::uint32_t message) {
     // Without an owner the post would become a message to this thread's own queue.
-    if (!owner_) return false;
+    if (!owner_)
+        return false;
     return PostMessageA(owner_, message, 0, 0) != FALSE;
 }
 
 NotifyHandle WindowHost::registerHandleNotification(OsHandle device) {
-    if (!window_.handle()) return 0;
+    if (!window_.handle())
+        return 0;
     DEV_BROADCAST_HANDLE filter{};
     filter.dbch_size = sizeof filter;
     filter.dbch_devicetype = DBT_DEVTYP_HANDLE;

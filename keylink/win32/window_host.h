@@ -15,7 +15,7 @@ namespace keylink::win32 {
 constexpr UINT DefaultOwnerMessage = 1280;
 
 class WindowHost : public HostWindow {
-public:
+  public:
     explicit WindowHost(const NotificationWindow& window) : window_(window) {}
 
     void setOwner(HWND owner, UINT ownerMessage) {
@@ -29,7 +29,7 @@ public:
     NotifyHandle registerHandleNotification(OsHandle device) override;
     void unregisterDeviceNotification(NotifyHandle registration) override;
 
-private:
+  private:
     const NotificationWindow& window_;
     HWND owner_ = nullptr;
     UINT ownerMessage_ = DefaultOwnerMessage;

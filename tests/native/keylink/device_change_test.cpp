@@ -31,7 +31,8 @@ Bytes wideInterfaceBroadcast(const std::string& name) {
     Bytes bytes(28 + 2 * (name.size() + 1), 0);
     common::writeLe32(bytes, 0, static_cast<std::uint32_t>(bytes.size()));
     common::writeLe32(bytes, 4, 5);
-    for (std::size_t i = 0; i < name.size(); ++i) bytes[28 + 2 * i] = static_cast<std::uint8_t>(name[i]);
+    for (std::size_t i = 0; i < name.size(); ++i)
+        bytes[28 + 2 * i] = static_cast<std::uint8_t>(name[i]);
     return bytes;
 }
 
@@ -43,12 +44,13 @@ Bytes handleBroadcast() {
 }
 
 std::string upperCase(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return text;
 }
 
 class DeviceChange : public KeylinkTest {
-protected:
+  protected:
     void SetUp() override {
         stack.interfaces.push_back(otherDevice(1, 0x0001, 0x0002));
         addKeyboards(1, 2);

@@ -37,8 +37,7 @@ TEST_F(Enumeration, InterfaceThatCannotBeProbedKeepsItsPositionEmpty) {
         void (*breakIt)(FakeInterface&);
     } cases[] = {
         {"enumeration error", [](FakeInterface& d) { d.enumError = 1167; }},
-        {"detail size query fails otherwise",
-         [](FakeInterface& d) { d.detailSizeError = 87; }},
+        {"detail size query fails otherwise", [](FakeInterface& d) { d.detailSizeError = 87; }},
         {"detail size below the fixed size", [](FakeInterface& d) { d.detailRequiredSize = 4; }},
         {"detail fetch fails", [](FakeInterface& d) { d.detailFetchFails = true; }},
         {"open fails", [](FakeInterface& d) { d.openFails = true; }},
@@ -51,7 +50,8 @@ TEST_F(Enumeration, InterfaceThatCannotBeProbedKeepsItsPositionEmpty) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         FakeDeviceStack stack3;
-        for (int i = 0; i < 3; ++i) stack3.interfaces.push_back(keyboardCollection(i));
+        for (int i = 0; i < 3; ++i)
+            stack3.interfaces.push_back(keyboardCollection(i));
         c.breakIt(stack3.interfaces[1]);
         FakeHostWindow host3;
         HidDeviceList list3(stack3, host3, readers);
@@ -84,12 +84,24 @@ TEST_F(Enumeration, IndexIndependentErrorEndsWithTheEntriesFoundSoFar) {
     for (std::uint32_t error : {6u, 1784u}) {
         SCOPED_TRACE(error);
         FakeDeviceStack stack5;
-        for (int i = 0; i < 5; ++i) stack5.interfaces.push_back(keyboardCollection(i));
+        for (int i = 0; i < 5; ++i)
+            stack5.interfaces.push_back(keyboardCollection(i));
         stack5.interfaces[3].enumError = error;
         ProbeArray probes = enumerateInterfaces(stack5);
         EXPECT_EQ(probes.probes().size(), 3u);
         EXPECT_EQ(stack5.memberIndicesAsked.back(), 3u);
     }
+}
+
+// A stack that fails every further index with an index-dependent error never says "no more
+// items"; the enumeration still ends, with the interfaces it did find.
+TEST_F(Enumeration, StackThatNeverEndsIsCutOff) {
+    addKeyboards(2);
+    stack.errorPastTheEnd = 1167;
+    ProbeArray probes = enumerateInterfaces(stack);
+    EXPECT_EQ(probes.probes().size(), MemberIndexLimit);
+    EXPECT_EQ(probes.probes()[1].path, stack.interfaces[1].path);
+    EXPECT_TRUE(probes.probes()[2].isEmpty());
 }
 
 TEST_F(Enumeration, ProbeOpensWithoutAccessAndClosesAfterTheRecordsAreBuilt) {

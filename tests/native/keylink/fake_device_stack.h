@@ -66,9 +66,11 @@ struct Transfer {
 };
 
 class FakeDeviceStack : public DeviceStack {
-public:
+  public:
     std::vector<FakeInterface> interfaces;
     bool classSetFails = false;
+    // Past the last interface, answer with this error instead of "no more items".
+    std::optional<std::uint32_t> errorPastTheEnd;
 
     std::vector<OpenCall> opens;
     // Feature and string transfers and the pauses between them, in order.
@@ -106,12 +108,11 @@ public:
     bool getManufacturerString(OsHandle device, std::span<std::uint8_t> buffer) override;
     bool getIndexedString(OsHandle device, std::uint32_t stringIndex,
                           std::span<std::uint8_t> buffer) override;
-    bool readFileEx(OsHandle device, std::span<std::uint8_t> buffer,
-                    OverlappedRead& read) override;
+    bool readFileEx(OsHandle device, std::span<std::uint8_t> buffer, OverlappedRead& read) override;
     bool cancelIo(OsHandle device) override;
     SleepResult sleepEx(std::uint32_t milliseconds, bool alertable) override;
 
-private:
+  private:
     struct PendingRead {
         OsHandle device;
         std::span<std::uint8_t> buffer;

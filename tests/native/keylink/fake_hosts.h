@@ -14,14 +14,15 @@
 namespace keylink::testing {
 
 class FakeHostWindow : public HostWindow {
-public:
+  public:
     std::vector<std::uint32_t> posted;
     bool postFails = false;
     std::set<NotifyHandle> registrations;
     std::vector<OsHandle> registeredDevices;
 
     bool postToOwner(std::uint32_t message) override {
-        if (postFails) return false;
+        if (postFails)
+            return false;
         posted.push_back(message);
         return true;
     }
@@ -35,7 +36,7 @@ public:
         registrations.erase(registration);
     }
 
-private:
+  private:
     NotifyHandle next_ = 0x7000;
 };
 
@@ -47,7 +48,7 @@ struct RelayedReport {
 // Threads start parked; runThreads() runs each parked body to its end on the test's thread, as
 // the scheduler would once the starting thread returns to its message loop.
 class FakeReaderHost : public ReaderHost {
-public:
+  public:
     std::vector<RelayedReport> relayed;
     std::vector<std::uint32_t> exitCodes;
     std::set<OsHandle> liveThreadHandles;
@@ -56,7 +57,8 @@ public:
     std::function<void()> duringRelay;
 
     OsHandle startThread(std::function<std::uint32_t()> body) override {
-        if (startFails) return NoHandle;
+        if (startFails)
+            return NoHandle;
         parked_.push_back(std::move(body));
         OsHandle thread = next_++;
         liveThreadHandles.insert(thread);
@@ -65,7 +67,8 @@ public:
     void releaseThread(OsHandle thread) override { liveThreadHandles.erase(thread); }
     void relayReport(std::int32_t position,
                      std::span<const std::uint8_t, RelayedReportSize> report) override {
-        if (duringRelay) duringRelay();
+        if (duringRelay)
+            duringRelay();
         RelayedReport copy{position, {}};
         std::copy(report.begin(), report.end(), copy.bytes.begin());
         relayed.push_back(copy);
@@ -75,10 +78,11 @@ public:
     void runThreads() {
         std::vector<std::function<std::uint32_t()>> bodies;
         bodies.swap(parked_);
-        for (auto& body : bodies) exitCodes.push_back(body());
+        for (auto& body : bodies)
+            exitCodes.push_back(body());
     }
 
-private:
+  private:
     std::vector<std::function<std::uint32_t()>> parked_;
     OsHandle next_ = 0x9000;
 };

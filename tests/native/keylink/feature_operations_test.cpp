@@ -84,8 +84,8 @@ TEST_F(Features, GetReadsTheRecordsReportLengthAndKeepsTheLastMatch) {
 
     std::array<std::uint8_t, 8> buffer{0x04};
     readFeatureReport(list, 0x3C5A, 0x2B17, 0xFF00, 0xFF00, buffer);
-    EXPECT_EQ(buffer, (std::array<std::uint8_t, 8>{0x04, 0x22, 0x22, 0x22, 0x22, 0x22, 0x22,
-                                                   0x22}));
+    EXPECT_EQ(buffer,
+              (std::array<std::uint8_t, 8>{0x04, 0x22, 0x22, 0x22, 0x22, 0x22, 0x22, 0x22}));
     ASSERT_EQ(stack.transfers.size(), 4u);
     EXPECT_EQ(stack.transfers[0].bytes.size(), 3u);
     EXPECT_EQ(stack.transfers[1].kind, "pause");

@@ -16,7 +16,7 @@ constexpr std::uint32_t FoundMessage = 1536;
 constexpr std::uint32_t MissingMessage = 1792;
 
 class KeylinkTest : public ::testing::Test {
-protected:
+  protected:
     FakeDeviceStack stack;
     FakeHostWindow host;
     FakeReaderHost readers;
@@ -29,7 +29,8 @@ protected:
     }
 
     void addKeyboards(int count, int firstSerial = 0) {
-        for (int i = 0; i < count; ++i) stack.interfaces.push_back(keyboardCollection(firstSerial + i));
+        for (int i = 0; i < count; ++i)
+            stack.interfaces.push_back(keyboardCollection(firstSerial + i));
     }
 
     std::vector<std::string> recordPaths() const {

@@ -26,7 +26,8 @@ TEST_F(Readers, ReadDeviceStartsAtMostTenInListOrder) {
 
     startMatchingReaders(list, 0xFF00, 0xFF00);
     EXPECT_EQ(readers.parkedCount(), 10u);
-    for (std::int32_t p = 0; p < 10; ++p) EXPECT_TRUE(list.readerRunning(p)) << p;
+    for (std::int32_t p = 0; p < 10; ++p)
+        EXPECT_TRUE(list.readerRunning(p)) << p;
     EXPECT_FALSE(list.readerRunning(10));
     EXPECT_FALSE(list.isOpen(10));
     EXPECT_EQ(stack.opens.back().access, 0xC0000000u);
@@ -58,7 +59,8 @@ TEST_F(Readers, ReadDeviceAcceptsTheSiblingProductsOnly) {
 
 // Records the reader could not be started for still count towards the ten.
 TEST_F(Readers, ReadDeviceCountsPositionsBeyondTheSlots) {
-    for (int i = 0; i < 30; ++i) stack.interfaces.push_back(otherDevice(i, 1, 2));
+    for (int i = 0; i < 30; ++i)
+        stack.interfaces.push_back(otherDevice(i, 1, 2));
     addKeyboards(12, 30);
     initialise();
     startMatchingReaders(list, 0xFF00, 0xFF00);
@@ -162,7 +164,8 @@ TEST_F(Readers, StopSignalsAndTheReaderCancelsItsReadAndEnds) {
     int idleSleeps = 0;
     stack.duringIdleSleep = [&] {
         // The owner's thread stops the reader while it waits for its second report.
-        if (++idleSleeps == 2) list.stopReader(0);
+        if (++idleSleeps == 2)
+            list.stopReader(0);
     };
     startMatchingReaders(list, 0xFF00, 0xFF00);
     readers.runThreads();

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "keylink_fixture.h"
 #include "keylink/read_operation.h"
+#include "keylink_fixture.h"
 
 namespace keylink::testing {
 namespace {

@@ -24,11 +24,14 @@ int preparsedStorage[2];
 
 std::vector<const char*> presentPaths() {
     std::vector<const char*> paths{FakeMousePath};
-    if (fakeKeyboard().keyboardPresent) paths.push_back(FakeKeyboardPath);
+    if (fakeKeyboard().keyboardPresent)
+        paths.push_back(FakeKeyboardPath);
     return paths;
 }
 
-void WINAPI getHidGuid(GUID* guid) { *guid = HidInterfaceClass; }
+void WINAPI getHidGuid(GUID* guid) {
+    *guid = HidInterfaceClass;
+}
 
 HDEVINFO WINAPI getClassDevs(const GUID* classGuid, PCSTR, HWND, DWORD flags) {
     if (!IsEqualGUID(*classGuid, HidInterfaceClass) ||
@@ -54,12 +57,13 @@ BOOL WINAPI enumInterfaces(HDEVINFO set, PSP_DEVINFO_DATA, const GUID*, DWORD in
 }
 
 BOOL WINAPI interfaceDetail(HDEVINFO, PSP_DEVICE_INTERFACE_DATA data,
-                            PSP_DEVICE_INTERFACE_DETAIL_DATA_A detail, DWORD size,
-                            PDWORD required, PSP_DEVINFO_DATA) {
+                            PSP_DEVICE_INTERFACE_DETAIL_DATA_A detail, DWORD size, PDWORD required,
+                            PSP_DEVINFO_DATA) {
     const char* path = presentPaths().at(data->Reserved);
     DWORD needed = static_cast<DWORD>(offsetof(SP_DEVICE_INTERFACE_DETAIL_DATA_A, DevicePath) +
                                       std::strlen(path) + 1);
-    if (required) *required = needed;
+    if (required)
+        *required = needed;
     if (!detail || size < needed) {
         SetLastError(ERROR_INSUFFICIENT_BUFFER);
         return FALSE;
@@ -72,7 +76,9 @@ BOOL WINAPI interfaceDetail(HDEVINFO, PSP_DEVICE_INTERFACE_DATA data,
     return TRUE;
 }
 
-BOOL WINAPI destroyList(HDEVINFO set) { return set == TheDeviceSet; }
+BOOL WINAPI destroyList(HDEVINFO set) {
+    return set == TheDeviceSet;
+}
 
 HANDLE WINAPI createFile(LPCSTR path, DWORD access, DWORD, LPSECURITY_ATTRIBUTES, DWORD,
                          DWORD flags, HANDLE) {
@@ -89,12 +95,13 @@ HANDLE WINAPI createFile(LPCSTR path, DWORD access, DWORD, LPSECURITY_ATTRIBUTES
     HANDLE handle;
     if ((access & GENERIC_READ) && device == Device::Keyboard &&
         !fakeKeyboard().readPipeName.empty()) {
-        handle = CreateFileA(fakeKeyboard().readPipeName.c_str(), access, 0, nullptr,
-                             OPEN_EXISTING, flags, nullptr);
+        handle = CreateFileA(fakeKeyboard().readPipeName.c_str(), access, 0, nullptr, OPEN_EXISTING,
+                             flags, nullptr);
     } else {
         handle = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     }
-    if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return INVALID_HANDLE_VALUE;
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE)
+        return INVALID_HANDLE_VALUE;
     handleDevices[handle] = device;
     return handle;
 }
@@ -110,18 +117,22 @@ BOOL WINAPI closeHandle(HANDLE handle) {
 BOOLEAN WINAPI getPreparsed(HANDLE handle, HidPreparsedData* data) {
     std::lock_guard lock(fakeKeyboard().mutex);
     auto found = handleDevices.find(handle);
-    if (found == handleDevices.end()) return FALSE;
+    if (found == handleDevices.end())
+        return FALSE;
     *data = &preparsedStorage[static_cast<int>(found->second)];
     preparsedDevices[*data] = found->second;
     return TRUE;
 }
 
-BOOLEAN WINAPI freePreparsed(HidPreparsedData) { return TRUE; }
+BOOLEAN WINAPI freePreparsed(HidPreparsedData) {
+    return TRUE;
+}
 
 BOOLEAN WINAPI getAttributes(HANDLE handle, HiddAttributes* attributes) {
     std::lock_guard lock(fakeKeyboard().mutex);
     auto found = handleDevices.find(handle);
-    if (found == handleDevices.end() || attributes->size != sizeof *attributes) return FALSE;
+    if (found == handleDevices.end() || attributes->size != sizeof *attributes)
+        return FALSE;
     bool keyboard = found->second == Device::Keyboard;
     attributes->vendorId = keyboard ? 0x3C5A : 0x046D;
     attributes->productId = keyboard ? 0x2B17 : 0xC077;
@@ -132,7 +143,8 @@ BOOLEAN WINAPI getAttributes(HANDLE handle, HiddAttributes* attributes) {
 LONG WINAPI getCaps(HidPreparsedData data, HidpCaps* caps) {
     std::lock_guard lock(fakeKeyboard().mutex);
     auto found = preparsedDevices.find(data);
-    if (found == preparsedDevices.end()) return 0xC0110001;
+    if (found == preparsedDevices.end())
+        return 0xC0110001;
     *caps = {};
     bool keyboard = found->second == Device::Keyboard;
     caps->usagePage = keyboard ? 0xFF00 : 0x0001;
@@ -144,16 +156,23 @@ LONG WINAPI getCaps(HidPreparsedData data, HidpCaps* caps) {
 BOOLEAN WINAPI setFeature(HANDLE handle, PVOID report, ULONG length) {
     std::lock_guard lock(fakeKeyboard().mutex);
     auto found = handleDevices.find(handle);
-    if (found == handleDevices.end() || found->second != Device::Keyboard) return FALSE;
+    if (found == handleDevices.end() || found->second != Device::Keyboard)
+        return FALSE;
     const auto* bytes = static_cast<const std::uint8_t*>(report);
     fakeKeyboard().featureReports.emplace_back(bytes, bytes + length);
     fakeKeyboard().events.push_back("setFeature");
     return TRUE;
 }
 
-BOOLEAN WINAPI noFeature(HANDLE, PVOID, ULONG) { return FALSE; }
-BOOLEAN WINAPI noString(HANDLE, PVOID, ULONG) { return FALSE; }
-BOOLEAN WINAPI noIndexedString(HANDLE, ULONG, PVOID, ULONG) { return FALSE; }
+BOOLEAN WINAPI noFeature(HANDLE, PVOID, ULONG) {
+    return FALSE;
+}
+BOOLEAN WINAPI noString(HANDLE, PVOID, ULONG) {
+    return FALSE;
+}
+BOOLEAN WINAPI noIndexedString(HANDLE, ULONG, PVOID, ULONG) {
+    return FALSE;
+}
 
 DWORD WINAPI sleepEx(DWORD milliseconds, BOOL alertable) {
     if (!alertable) {

@@ -16,12 +16,15 @@ namespace {
 // The program's import address table entry for ordinal 2.
 extern "C" FARPROC initDriverImport asm("__imp__InitDriver@24");
 
-HWND notificationWindow() { return FindWindowA("HKUSBClass", "HKUSBKEYMSG"); }
+HWND notificationWindow() {
+    return FindWindowA("HKUSBClass", "HKUSBKEYMSG");
+}
 
 BOOL CALLBACK countNotificationWindow(HWND window, LPARAM counter) {
     char name[32] = {};
     GetClassNameA(window, name, sizeof name);
-    if (std::string(name) == "HKUSBClass") ++*reinterpret_cast<int*>(counter);
+    if (std::string(name) == "HKUSBClass")
+        ++*reinterpret_cast<int*>(counter);
     return TRUE;
 }
 
@@ -36,9 +39,8 @@ TEST(KeylinkDll, ExportsEightFunctionsByNameAndOrdinal) {
     HMODULE library = GetModuleHandleA("Keylink.dll");
     ASSERT_NE(library, nullptr);
     const std::pair<const char*, int> exports[] = {
-        {"InitDriver", 2},     {"SetKbdFeatures", 3}, {"RemoveDevice", 4},
-        {"ReadDevice", 5},     {"DeviceArrival", 6},  {"GetKbdFeatures", 7},
-        {"GetIndexStr", 8},    {"GetManufacturerStr", 9},
+        {"InitDriver", 2},    {"SetKbdFeatures", 3}, {"RemoveDevice", 4}, {"ReadDevice", 5},
+        {"DeviceArrival", 6}, {"GetKbdFeatures", 7}, {"GetIndexStr", 8},  {"GetManufacturerStr", 9},
     };
     for (const auto& [name, ordinal] : exports) {
         SCOPED_TRACE(name);

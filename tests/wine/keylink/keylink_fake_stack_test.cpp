@@ -2,6 +2,7 @@
 // keyboard: real windows, notifications, threads, overlapped reads and alertable waits.
 
 #include <windows.h>
+
 #include <dbt.h>
 
 #include <gtest/gtest.h>
@@ -31,11 +32,14 @@ std::vector<std::uint8_t> interfaceBroadcast(const std::string& name) {
 }
 
 std::string upperCase(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return text;
 }
 
-HWND notificationWindow() { return win32::libraryState().window.handle(); }
+HWND notificationWindow() {
+    return win32::libraryState().window.handle();
+}
 
 LRESULT sendDeviceChange(WPARAM event, std::vector<std::uint8_t>& broadcast) {
     return SendMessageA(notificationWindow(), WM_DEVICECHANGE, event,
@@ -43,7 +47,7 @@ LRESULT sendDeviceChange(WPARAM event, std::vector<std::uint8_t>& broadcast) {
 }
 
 class FakeKeyboard : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         resetFakeKeyboard();
         win32::replaceDeviceStackTable(&fakeKeyboardTable());
@@ -111,11 +115,11 @@ TEST_F(FakeKeyboard, RemovalOfTheKeyboardRescansAndReportsItMissing) {
 // Reports written into the keyboard's pipe reach the owner through a real reader thread and
 // the notification window; stopping the reader closes its handle.
 class NamedPipe {
-public:
+  public:
     NamedPipe() : name_("\\\\.\\pipe\\keylink-reader-" + std::to_string(GetCurrentProcessId())) {
         handle_ = CreateNamedPipeA(name_.c_str(), PIPE_ACCESS_DUPLEX,
-                                   PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT, 1, 64,
-                                   64, 0, nullptr);
+                                   PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT, 1, 64, 64,
+                                   0, nullptr);
     }
     NamedPipe(const NamedPipe&) = delete;
     NamedPipe& operator=(const NamedPipe&) = delete;
@@ -135,7 +139,7 @@ public:
     }
     bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
 
-private:
+  private:
     std::string name_;
     HANDLE handle_;
 };

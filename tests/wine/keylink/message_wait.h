@@ -30,10 +30,12 @@ inline bool pumpUntil(const std::function<bool()>& condition,
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
-        if (condition()) return true;
+        if (condition())
+            return true;
         auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             end - std::chrono::steady_clock::now());
-        if (left.count() <= 0) return false;
+        if (left.count() <= 0)
+            return false;
         // Some conditions change without a message (a pipe closing), so the wait is short.
         DWORD slice = static_cast<DWORD>(std::min<long long>(left.count(), PollMilliseconds));
         MsgWaitForMultipleObjectsEx(0, nullptr, slice, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
@@ -47,7 +49,7 @@ struct RelayedToOwner {
 
 // A plain top-level window for the library to report to.
 class OwnerWindow {
-public:
+  public:
     OwnerWindow() {
         WNDCLASSA windowClass{};
         windowClass.lpfnWndProc = procedure;
@@ -66,7 +68,8 @@ public:
 
     // The next found (1536) or missing (1792) message; none when neither arrives in time.
     std::optional<UINT> takePresenceMessage() {
-        if (!pumpUntil([this] { return !presence_.empty(); })) return std::nullopt;
+        if (!pumpUntil([this] { return !presence_.empty(); }))
+            return std::nullopt;
         UINT message = presence_.front();
         presence_.pop_front();
         return message;
@@ -79,7 +82,7 @@ public:
     }
     const std::vector<RelayedToOwner>& relayed() const { return relayed_; }
 
-private:
+  private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         auto* self = reinterpret_cast<OwnerWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
         if (self && (message == 1536 || message == 1792)) {
