@@ -9,11 +9,6 @@ namespace {
 constexpr std::size_t FirstCodeOffset = 0;
 constexpr std::size_t LetterOffset = 2;
 
-bool isMacroMode(std::uint8_t mode) {
-    return mode == ModeByte::OneTime || mode == ModeByte::RepeatWhileHeld ||
-           mode == ModeByte::RepeatUntilNextKey;
-}
-
 }  // namespace
 
 std::int32_t classifiedFunction(const common::KeyBlock& block, std::int32_t previous) {
@@ -28,7 +23,7 @@ std::int32_t classifiedFunction(const common::KeyBlock& block, std::int32_t prev
         // saved with until the next upload rebuilds them.
         return common::isKeyCode(first) ? FunctionCode::Launch : previous;
     }
-    if (isMacroMode(mode) && first != 0)
+    if (common::isMacroMode(mode) && first != 0)
         return FunctionCode::Macro;
     return previous;
 }

@@ -8,6 +8,7 @@
 #include <span>
 #include <string_view>
 
+#include "common/key_block_modes.h"
 #include "common/profile_layout.h"
 
 namespace core {
@@ -28,14 +29,7 @@ struct FunctionCode {
     static constexpr std::int32_t Launch = 11;
 };
 
-// The key block's last byte: how the keyboard plays the event slots in front of it.
-struct ModeByte {
-    static constexpr std::uint8_t Cleared = 0x00;
-    static constexpr std::uint8_t OneTime = 0xA0;
-    static constexpr std::uint8_t RepeatWhileHeld = 0xA1;
-    static constexpr std::uint8_t RepeatUntilNextKey = 0xA2;
-    static constexpr std::uint8_t FixedSequence = 0xB0;
-};
+using common::ModeByte;
 
 constexpr std::u16string_view NormalName = u"Normal";
 constexpr std::u16string_view MacroName = u"MACRO";

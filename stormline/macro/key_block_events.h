@@ -5,22 +5,11 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "common/key_block_modes.h"
 #include "common/profile_layout.h"
 #include "stormline/macro/macro_event.h"
 
 namespace macro {
-
-// Mode byte values.
-constexpr std::uint8_t ModeNone = 0x00;             // left by a deletion in the editor or a clear
-constexpr std::uint8_t ModeOneTime = 0xA0;          // played once per key press
-constexpr std::uint8_t ModeRepeatWhileHeld = 0xA1;  // repeated while the key is held
-constexpr std::uint8_t ModeRepeatUntilNextKey = 0xA2;  // repeated until the next key is pressed
-constexpr std::uint8_t ModeFixedSequence = 0xB0;       // editing shortcut or program launch
-
-// Whether a mode byte is one of the three a recorded macro carries.
-constexpr bool isMacroMode(std::uint8_t mode) {
-    return mode == ModeOneTime || mode == ModeRepeatWhileHeld || mode == ModeRepeatUntilNextKey;
-}
 
 constexpr std::size_t SlotCount = common::EventSlotCount;
 

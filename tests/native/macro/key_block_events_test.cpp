@@ -96,8 +96,8 @@ TEST(KeyBlockSlots, SlotsPastTheLastNeitherReadNorWriteTheModeByte) {
 }
 
 TEST(KeyBlockSlots, ReleaseAttrsThatLookLikeModesLeaveTheModeByteAlone) {
-    const KeyBlock block = blockOf({breakEvent(0x04, 32), breakEvent(0x05, 33)}, macro::ModeNone);
-    EXPECT_EQ(macro::modeOf(block), macro::ModeNone);
+    const KeyBlock block = blockOf({breakEvent(0x04, 32), breakEvent(0x05, 33)}, common::ModeByte::Cleared);
+    EXPECT_EQ(macro::modeOf(block), common::ModeByte::Cleared);
     EXPECT_EQ(block[1], 0xA0);
     EXPECT_EQ(block[3], 0xA1);
     EXPECT_EQ(block[common::ModeByteOffset], 0x00);
@@ -109,20 +109,20 @@ TEST(KeyBlockMode, MacroModesAreTheThreeRepeatModes) {
         bool macro;
     };
     const Case cases[] = {
-        {macro::ModeOneTime, true},
-        {macro::ModeRepeatWhileHeld, true},
-        {macro::ModeRepeatUntilNextKey, true},
-        {macro::ModeFixedSequence, false},
-        {macro::ModeNone, false},
+        {common::ModeByte::OneTime, true},
+        {common::ModeByte::RepeatWhileHeld, true},
+        {common::ModeByte::RepeatUntilNextKey, true},
+        {common::ModeByte::FixedSequence, false},
+        {common::ModeByte::Cleared, false},
         {0xA3, false},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(macro::isMacroMode(c.mode), c.macro) << std::hex << unsigned{c.mode};
+        EXPECT_EQ(common::isMacroMode(c.mode), c.macro) << std::hex << unsigned{c.mode};
     }
-    EXPECT_EQ(macro::ModeOneTime, 0xA0);
-    EXPECT_EQ(macro::ModeRepeatWhileHeld, 0xA1);
-    EXPECT_EQ(macro::ModeRepeatUntilNextKey, 0xA2);
-    EXPECT_EQ(macro::ModeFixedSequence, 0xB0);
+    EXPECT_EQ(common::ModeByte::OneTime, 0xA0);
+    EXPECT_EQ(common::ModeByte::RepeatWhileHeld, 0xA1);
+    EXPECT_EQ(common::ModeByte::RepeatUntilNextKey, 0xA2);
+    EXPECT_EQ(common::ModeByte::FixedSequence, 0xB0);
 }
 
 TEST(MarkEnd, ClearsEveryEndMarkThenMarksEventNMinusOne) {
@@ -173,7 +173,7 @@ TEST(SequenceLength, EndMarkNotEmptySlotClosesTheSequence) {
         const char* what;
     };
     const Case cases[] = {
-        {blockOf({}, macro::ModeOneTime), 0, "an empty one-time macro lists no events"},
+        {blockOf({}, common::ModeByte::OneTime), 0, "an empty one-time macro lists no events"},
         {shortcutOverMacro, 4, "bytes left behind a fixed sequence are not part of it"},
         {blockOf({makeEvent(0x04), MacroEvent{}, endMarked(breakEvent(0x04))}, 0xA0), 3,
          "an empty slot inside the sequence does not end it"},

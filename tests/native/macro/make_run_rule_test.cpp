@@ -20,7 +20,7 @@ class RecordingMessageBox : public macro::MessageBoxPort {
 };
 
 // One letter per slot: A-Z are makes of the keys A to Z, a-z their breaks, '_' an empty slot.
-KeyBlock blockOf(const std::string& slots, std::uint8_t mode = macro::ModeOneTime) {
+KeyBlock blockOf(const std::string& slots, std::uint8_t mode = common::ModeByte::OneTime) {
     KeyBlock block{};
     for (std::size_t slot = 0; slot < slots.size(); ++slot) {
         const char c = slots[slot];
