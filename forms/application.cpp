@@ -26,7 +26,7 @@ Form* Application::findForm(std::string_view name) const {
 }
 
 void Application::run() {
-    if (!terminated_) backend_.runMessageLoop();
+    if (!terminated_) backend_.runMessageLoop(*this);
     destroyForms();
 }
 

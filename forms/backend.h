@@ -12,6 +12,7 @@
 
 namespace forms {
 
+class Application;
 class Form;
 class Timer;
 class PopupMenu;
@@ -55,7 +56,7 @@ public:
     virtual void stopTimer(Timer& timer) = 0;
 
     // Runs messages and timers until the application terminates.
-    virtual void runMessageLoop() = 0;
+    virtual void runMessageLoop(Application& application) = 0;
     // Runs messages and timers until the form is hidden or the application terminates.
     virtual void runModalLoop(Form& form) = 0;
     virtual void terminate() = 0;

@@ -212,12 +212,14 @@ Point Form::localPoint(const Control* target, Point client) {
 void Form::mouseDown(MouseButton button, ShiftState shift, Point client) {
     if (!acceptsInput()) return;
     if (!capturing_) {
-        captured_ = controlAt(client);
+        Control* pressed = controlAt(client);
+        // The focus moves first: activating the window may cancel a capture taken before.
+        if (pressed != nullptr && pressed->focusable()) setFocus(pressed);
+        captured_ = pressed;
         capturing_ = true;
         capturedButton_ = button;
         captureOverTarget_ = true;
         if (window_) window_->captureMouse();
-        if (captured_ != nullptr && captured_->focusable()) setFocus(captured_);
     }
     Control* target = captured_;
     updateHover(controlAt(client));

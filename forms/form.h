@@ -132,6 +132,8 @@ public:
     void captureLost();
     void keyChar(char16_t c);
     void systemClose();
+    // The window was moved by the system (dragged by its caption bar).
+    void windowMoved(Point position) { position_ = position; }
     void paint(Canvas& canvas) const;
     // The deepest showing, enabled control at the point, or nullptr for the form's background.
     Control* controlAt(Point client) const;

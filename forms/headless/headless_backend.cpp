@@ -123,7 +123,7 @@ void HeadlessBackend::whenShownModally(std::string formName, std::function<void(
     modalActions_[std::move(formName)].push_back(std::move(action));
 }
 
-void HeadlessBackend::runMessageLoop() {
+void HeadlessBackend::runMessageLoop(Application&) {
     processMessages();
     while (!terminated_ && nextDue()) {
         fireNext(*nextDue());

@@ -78,7 +78,7 @@ public:
     void setHintFont(const Font& font) override { hintFont_ = font; }
     void startTimer(Timer& timer) override;
     void stopTimer(Timer& timer) override;
-    void runMessageLoop() override;
+    void runMessageLoop(Application& application) override;
     void runModalLoop(Form& form) override;
     void terminate() override { terminated_ = true; }
     void postMessage(Form& form, const Message& message) override;

@@ -1,0 +1,111 @@
+#include "forms/win32/gdi_canvas.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "forms/win32/handles.h"
+#include "forms/win32/wide_text.h"
+
+namespace forms::win32 {
+
+namespace {
+
+RECT rectOf(Rect r) { return {r.left, r.top, r.right(), r.bottom()}; }
+
+// A device-independent section holding the picture, top row first.
+UniqueBitmap sectionOf(const Bitmap& picture, HDC dc) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = picture.width();
+    info.bmiHeader.biHeight = -picture.height();
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    UniqueBitmap section(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!section || bits == nullptr) return {};
+    auto* pixel = static_cast<std::uint8_t*>(bits);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const Colour c = picture.at(x, y);
+            *pixel++ = c.blue;
+            *pixel++ = c.green;
+            *pixel++ = c.red;
+            *pixel++ = 0;
+        }
+    }
+    return section;
+}
+
+}  // namespace
+
+GdiCanvas::GdiCanvas(HDC dc, FontCache& fonts) : dc_(dc), fonts_(fonts) {
+    SetBkMode(dc_, TRANSPARENT);
+}
+
+void GdiCanvas::doFillRect(Rect r, Colour c) {
+    const UniqueBrush brush(CreateSolidBrush(colourRef(c)));
+    const RECT area = rectOf(r);
+    FillRect(dc_, &area, brush.get());
+}
+
+void GdiCanvas::doFrameRect(Rect r, Colour c) {
+    const UniqueBrush brush(CreateSolidBrush(colourRef(c)));
+    const RECT area = rectOf(r);
+    FrameRect(dc_, &area, brush.get());
+}
+
+void GdiCanvas::doLine(Point from, Point to, Colour c) {
+    const UniquePen pen(CreatePen(PS_SOLID, 1, colourRef(c)));
+    const Selection selected(dc_, pen.get());
+    MoveToEx(dc_, from.x, from.y, nullptr);
+    LineTo(dc_, to.x, to.y);
+}
+
+void GdiCanvas::doText(Rect r, std::u16string_view text, TextFormat format) {
+    const Selection font(dc_, fonts_.fontFor(this->font()));
+    SetTextColor(dc_, colourRef(this->font().colour));
+    const std::wstring wideText = wide(text);
+    UINT flags = DT_NOPREFIX;
+    if (format.horizontal == TextFormat::Horizontal::Centre) flags |= DT_CENTER;
+    if (format.horizontal == TextFormat::Horizontal::Right) flags |= DT_RIGHT;
+    RECT area = rectOf(r);
+    if (format.wordWrap) {
+        flags |= DT_WORDBREAK;
+        if (format.vertical != TextFormat::Vertical::Top) {
+            // Word-wrapped text is placed by its measured height.
+            RECT measured = area;
+            DrawTextW(dc_, wideText.c_str(), static_cast<int>(wideText.size()), &measured,
+                      flags | DT_CALCRECT);
+            const int spare = std::max(0L, (area.bottom - area.top) - (measured.bottom - measured.top));
+            area.top += format.vertical == TextFormat::Vertical::Centre ? spare / 2 : spare;
+        }
+    } else if (format.vertical != TextFormat::Vertical::Top) {
+        flags |= DT_SINGLELINE |
+                 (format.vertical == TextFormat::Vertical::Centre ? DT_VCENTER : DT_BOTTOM);
+    }
+    DrawTextW(dc_, wideText.c_str(), static_cast<int>(wideText.size()), &area, flags);
+}
+
+void GdiCanvas::doBitmap(const Bitmap& picture, const BitmapDrawing& drawing) {
+    if (picture.empty()) return;
+    const UniqueMemoryDc source(CreateCompatibleDC(dc_));
+    const UniqueBitmap section = sectionOf(picture, dc_);
+    if (!source || !section) return;
+    const Selection selected(source.get(), section.get());
+    const Rect d = drawing.destination;
+    const int width = drawing.stretch ? d.width : std::min(d.width, picture.width());
+    const int height = drawing.stretch ? d.height : std::min(d.height, picture.height());
+    const int sourceWidth = drawing.stretch ? picture.width() : width;
+    const int sourceHeight = drawing.stretch ? picture.height() : height;
+    if (drawing.transparent) {
+        TransparentBlt(dc_, d.left, d.top, width, height, source.get(), 0, 0, sourceWidth,
+                       sourceHeight, colourRef(*drawing.transparent));
+        return;
+    }
+    SetStretchBltMode(dc_, COLORONCOLOR);
+    StretchBlt(dc_, d.left, d.top, width, height, source.get(), 0, 0, sourceWidth, sourceHeight,
+               SRCCOPY);
+}
+
+}  // namespace forms::win32
