@@ -9,8 +9,8 @@
 #include <map>
 #include <vector>
 
-#include "common/little_endian.h"
 #include "listener_window.h"
+#include "raw_input_fixtures.h"
 #include "raw_input_functions.h"
 #include "rawtap/rawtap.h"
 #include "wine_test_support.h"
@@ -19,6 +19,14 @@ namespace {
 
 using rawtap::testing::InputErrorBoxWatcher;
 using rawtap::testing::RecordingOwnerWindow;
+
+std::vector<std::uint8_t> hidInput(HANDLE device, std::uint32_t reportSize,
+                                   std::uint32_t reportCount,
+                                   const std::vector<std::uint8_t>& reports) {
+    return rawtap::testing::hidInput(
+        static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(device)), reportSize,
+        reportCount, reports);
+}
 
 // What the fakes hand out and what they were asked.
 struct FakeSystem {
@@ -66,20 +74,6 @@ UINT WINAPI fakeGetRawInputDeviceInfoA(HANDLE device, UINT command, LPVOID data,
     info->dwType = RIM_TYPEHID;
     info->hid = found->second;
     return sizeof(RID_DEVICE_INFO);
-}
-
-std::vector<std::uint8_t> hidInput(HANDLE device, std::uint32_t reportSize,
-                                   std::uint32_t reportCount,
-                                   const std::vector<std::uint8_t>& reports) {
-    std::vector<std::uint8_t> bytes(24 + reports.size());
-    common::writeLe32(bytes, 0, RIM_TYPEHID);
-    common::writeLe32(bytes, 4, static_cast<std::uint32_t>(bytes.size()));
-    common::writeLe32(bytes, 8,
-                      static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(device)));
-    common::writeLe32(bytes, 16, reportSize);
-    common::writeLe32(bytes, 20, reportCount);
-    std::copy(reports.begin(), reports.end(), bytes.begin() + 24);
-    return bytes;
 }
 
 const HANDLE Keyboard = reinterpret_cast<HANDLE>(0x1001);
@@ -174,12 +168,9 @@ TEST_F(RawtapListener, FailingDeviceQuerySendsNothing) {
 }
 
 TEST_F(RawtapListener, KeyboardInputReachesTheOwnerAsKeyMessage) {
-    std::vector<std::uint8_t> bytes(32);
-    common::writeLe32(bytes, 0, RIM_TYPEKEYBOARD);
-    common::writeLe32(bytes, 4, 32);
-    common::writeLe16(bytes, 16, 0x1D);  // right Ctrl
-    common::writeLe16(bytes, 18, RI_KEY_E0 | RI_KEY_BREAK);
-    deliver(inputHandle(0x54), bytes);
+    // Right Ctrl released.
+    deliver(inputHandle(0x54),
+            rawtap::testing::keyboardInput(0x1D, RI_KEY_E0 | RI_KEY_BREAK, 0xA3));
 
     ASSERT_EQ(owner.received.size(), 1u);
     EXPECT_EQ(owner.received[0].message, 1302u);
