@@ -2,46 +2,14 @@
 
 #include <dbt.h>
 
-#include <array>
-#include <cstring>
-
-#include "common/little_endian.h"
-#include "keylink/device_change.h"
-#include "keylink/win32/device_stack_table.h"
+#include "keylink/win32/interface_filter.h"
 
 namespace keylink::win32 {
 
-static_assert(sizeof(DEV_BROADCAST_DEVICEINTERFACE_A) == 32);
-static_assert(offsetof(DEV_BROADCAST_DEVICEINTERFACE_A, dbcc_name) == dbt::InterfaceNameOffset);
-
 namespace {
-
-constexpr char FilterName[] = "CHIDKBD";
-// The filter's stated size is that of the structure, but its name needs room past it.
-constexpr std::size_t FilterBytes = dbt::InterfaceNameOffset + sizeof FilterName;
 
 bool isNtFamily() {
     return (GetVersion() & 0x80000000u) == 0;
-}
-
-struct alignas(DEV_BROADCAST_DEVICEINTERFACE_A) InterfaceFilter {
-    std::array<std::uint8_t, FilterBytes> bytes{};
-};
-
-InterfaceFilter hidInterfaceFilter() {
-    InterfaceFilter filter;
-    auto& bytes = filter.bytes;
-    common::writeLe32(bytes, 0, sizeof(DEV_BROADCAST_DEVICEINTERFACE_A));
-    common::writeLe32(bytes, dbt::DeviceTypeOffset, DBT_DEVTYP_DEVICEINTERFACE);
-    GUID hidClass{};
-    if (activeDeviceStackTable().hidGetHidGuid)
-        activeDeviceStackTable().hidGetHidGuid(&hidClass);
-    common::writeLe32(bytes, dbt::InterfaceClassOffset, hidClass.Data1);
-    common::writeLe16(bytes, dbt::InterfaceClassOffset + 4, hidClass.Data2);
-    common::writeLe16(bytes, dbt::InterfaceClassOffset + 6, hidClass.Data3);
-    std::memcpy(bytes.data() + dbt::InterfaceClassOffset + 8, hidClass.Data4, 8);
-    std::memcpy(bytes.data() + dbt::InterfaceNameOffset, FilterName, sizeof FilterName);
-    return filter;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "common/little_endian.h"
 #include "keylink/win32/device_stack_table.h"
+#include "keylink/win32/guid_bytes.h"
 
 namespace keylink::win32 {
 
@@ -33,26 +34,6 @@ bool hidInterfaceClass(GUID& guid) {
         return false;
     table().hidGetHidGuid(&guid);
     return true;
-}
-
-std::array<std::uint8_t, 16> guidBytes(const GUID& guid) {
-    std::array<std::uint8_t, 16> bytes{};
-    common::writeLe32(bytes, 0, guid.Data1);
-    common::writeLe16(bytes, 4, guid.Data2);
-    common::writeLe16(bytes, 6, guid.Data3);
-    for (std::size_t i = 0; i < 8; ++i)
-        bytes[8 + i] = guid.Data4[i];
-    return bytes;
-}
-
-GUID guidOf(const std::array<std::uint8_t, 16>& bytes) {
-    GUID guid{};
-    guid.Data1 = common::readLe32(bytes, 0);
-    guid.Data2 = common::readLe16(bytes, 4);
-    guid.Data3 = common::readLe16(bytes, 6);
-    for (std::size_t i = 0; i < 8; ++i)
-        guid.Data4[i] = bytes[8 + i];
-    return guid;
 }
 
 SP_DEVICE_INTERFACE_DATA systemInterfaceData(const InterfaceData& data) {

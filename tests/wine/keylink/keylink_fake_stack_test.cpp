@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstring>
@@ -16,6 +17,8 @@
 #include "common/little_endian.h"
 #include "fake_keyboard_table.h"
 #include "keylink/keylink.h"
+#include "keylink/win32/guid_bytes.h"
+#include "keylink/win32/interface_filter.h"
 #include "keylink/win32/library_state.h"
 #include "message_wait.h"
 
@@ -69,6 +72,22 @@ TEST_F(FakeKeyboard, InitDriverFindsTheKeyboardAndListensForHidInterfaces) {
     EXPECT_EQ(notificationWindow(), FindWindowA("HKUSBClass", "HKUSBKEYMSG"));
     EXPECT_NE(win32::libraryState().window.interfaceRegistration(), nullptr);
     EXPECT_EQ(win32::libraryState().list.count(), 2);
+}
+
+// The filter states the structure's 32 bytes, names the HID interface class the table gives,
+// and carries its name, terminated, in room of its own past the structure.
+TEST_F(FakeKeyboard, InterfaceFilterNamesTheHidClass) {
+    const auto bytes = win32::hidInterfaceFilter().bytes;
+    ASSERT_EQ(bytes.size(), 36u);
+    EXPECT_EQ(common::readLe32(bytes, 0), 32u);
+    EXPECT_EQ(common::readLe32(bytes, 4), static_cast<std::uint32_t>(DBT_DEVTYP_DEVICEINTERFACE));
+    EXPECT_EQ(common::readLe32(bytes, 8), 0u);
+    GUID hidClass;
+    fakeKeyboardTable().hidGetHidGuid(&hidClass);
+    const auto classBytes = win32::guidBytes(hidClass);
+    EXPECT_TRUE(std::equal(classBytes.begin(), classBytes.end(), bytes.begin() + 12));
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes.data() + 28)), "CHIDKBD");
+    EXPECT_EQ(bytes[35], 0);
 }
 
 TEST_F(FakeKeyboard, SetKbdFeaturesReachesTheKeyboardWithItsEightBytes) {
