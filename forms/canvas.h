@@ -18,6 +18,8 @@ struct TextFormat {
     Horizontal horizontal = Horizontal::Left;
     Vertical vertical = Vertical::Top;
     bool wordWrap = false;
+    // Off: the text may run past the rectangle, as an auto-sized label grows with its text.
+    bool clip = true;
     friend bool operator==(const TextFormat&, const TextFormat&) = default;
 };
 

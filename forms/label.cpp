@@ -9,7 +9,7 @@ Label::Label(Form& form, std::string name, const Args& args)
               args.parent),
       caption_(args.caption), font_(args.font), colour_(args.colour),
       transparent_(args.transparent), wordWrap_(args.wordWrap),
-      verticallyCentred_(args.verticallyCentred) {}
+      verticallyCentred_(args.verticallyCentred), autoSize_(args.autoSize) {}
 
 void Label::setCaption(std::u16string caption) {
     caption_ = std::move(caption);
@@ -36,7 +36,7 @@ void Label::paint(Canvas& canvas, const PaintContext& context) const {
     canvas.text(area, caption_,
                 {TextFormat::Horizontal::Left,
                  verticallyCentred_ ? TextFormat::Vertical::Centre : TextFormat::Vertical::Top,
-                 wordWrap_});
+                 wordWrap_, !autoSize_});
 }
 
 }  // namespace forms

@@ -19,6 +19,8 @@ public:
         bool transparent = false;
         bool wordWrap = false;
         bool verticallyCentred = false;
+        // The label grows with its caption, so no part of the text is cut off.
+        bool autoSize = true;
         std::u16string hint;
         bool visible = true;
         bool enabled = true;
@@ -47,6 +49,7 @@ private:
     bool transparent_;
     bool wordWrap_;
     bool verticallyCentred_;
+    bool autoSize_;
 };
 
 }  // namespace forms

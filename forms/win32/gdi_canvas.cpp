@@ -66,7 +66,7 @@ void GdiCanvas::doText(Rect r, std::u16string_view text, TextFormat format) {
     const Selection font(dc_, fonts_.fontFor(this->font()));
     SetTextColor(dc_, colourRef(this->font().colour));
     const std::wstring wideText = wide(text);
-    UINT flags = DT_NOPREFIX;
+    UINT flags = DT_NOPREFIX | (format.clip ? 0u : static_cast<UINT>(DT_NOCLIP));
     if (format.horizontal == TextFormat::Horizontal::Centre) flags |= DT_CENTER;
     if (format.horizontal == TextFormat::Horizontal::Right) flags |= DT_RIGHT;
     RECT area = rectOf(r);

@@ -6,6 +6,7 @@
 
 #include "forms/file_dialog.h"
 #include "forms/image.h"
+#include "forms/label.h"
 #include "forms/list_box.h"
 #include "forms/progress_bar.h"
 #include "forms/radio_box.h"
@@ -173,6 +174,23 @@ TEST_F(ControlsTest, TrayIconIsShownWithItsHintUntilItsFormGoes) {
     icon.setVisible(true);
     app.destroyForms();
     EXPECT_FALSE(backend.trayIcon(icon).shown);
+}
+
+TEST_F(ControlsTest, AutoSizedLabelsShowAllOfTheirCaption) {
+    form.add<Label>("TntLabel1", {.bounds = {8, 16, 302, 14}, .caption = u"grows", .transparent = true});
+    form.add<Label>("fixed", {.bounds = {8, 40, 30, 14}, .caption = u"cut", .autoSize = false});
+    form.show();
+    const headless::RecordingCanvas drawn = backend.render(form);
+    int texts = 0;
+    for (const headless::DrawOp& op : drawn.ops()) {
+        if (op.kind != headless::DrawOp::Kind::Text) continue;
+        ++texts;
+        EXPECT_EQ(op.format.clip, op.text == u"cut") << std::string(op.text.begin(), op.text.end());
+        if (op.text == u"grows") {
+            EXPECT_EQ(op.rect, (Rect{1 + 8, 21 + 16, 302, 14})) << "inside the frame";
+        }
+    }
+    EXPECT_EQ(texts, 2);
 }
 
 TEST_F(ControlsTest, ImageListGivesItsPicturesByIndexAndNothingOutsideIt) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "forms/application.h"
 #include "forms/popup_menu.h"
 #include "forms/skin_button.h"
+#include "forms/skin_panel.h"
 #include "forms/image.h"
 #include "forms/timer.h"
 #include "forms/win32/win32_backend.h"
@@ -36,6 +38,37 @@ FormDesign design(std::string className, std::string name, std::u16string captio
 LPARAM clientPoint(const Form& form, int x, int y) {
     const Point offset = form.clientOffset();
     return MAKELPARAM(x + offset.x, y + offset.y);
+}
+
+struct HintWindowSearch {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK findHintWindow(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<HintWindowSearch*>(parameter);
+    wchar_t className[64] = {};
+    GetClassNameW(window, className, 64);
+    if (std::wstring(className) == TOOLTIPS_CLASSW && GetWindow(window, GW_OWNER) == search->owner) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The text the hint window of a form would show now.
+std::wstring hintText(HWND form) {
+    HintWindowSearch search{form, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), findHintWindow, reinterpret_cast<LPARAM>(&search));
+    if (search.found == nullptr) return L"(no hint window)";
+    wchar_t text[256] = {};
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = form;
+    tool.uId = reinterpret_cast<UINT_PTR>(form);
+    tool.lpszText = text;
+    SendMessageW(search.found, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+    return text;
 }
 
 class WindowsTest : public ::testing::Test {
@@ -106,6 +139,20 @@ TEST_F(WindowsTest, ThePressedControlKeepsTheMouseUntilReleaseOrUntilTheCaptureI
     ASSERT_TRUE(pumpUntil([&] { return !form.mouseCaptured(); }));
     ReleaseCapture();
     EXPECT_EQ(events, (std::vector<std::string>{"down 10,10", "lost"}));
+}
+
+TEST_F(WindowsTest, TheHintFollowsTheControlUnderTheMouse) {
+    Form& form = app.createForm<Form>(design("TKsForm1", "KsForm1", u""));
+    form.add<SkinPanel>("bsSkinPanel1", {.bounds = {10, 10, 64, 21}, .hint = u"COPY"});
+    form.add<SkinPanel>("bsSkinPanel2", {.bounds = {100, 10, 64, 21}, .hint = u"\u30B3\u30D4\u30FC"});
+    form.show();
+    HWND window = backend.windowOf(form);
+    SendMessageW(window, WM_MOUSEMOVE, 0, clientPoint(form, 20, 20));
+    EXPECT_EQ(hintText(window), L"COPY");
+    SendMessageW(window, WM_MOUSEMOVE, 0, clientPoint(form, 110, 20));
+    EXPECT_EQ(hintText(window), L"\u30B3\u30D4\u30FC");
+    SendMessageW(window, WM_MOUSEMOVE, 0, clientPoint(form, 250, 150));
+    EXPECT_EQ(hintText(window), L"");
 }
 
 TEST_F(WindowsTest, WindowTimersKeepRunningInsideAModalShowing) {
