@@ -70,6 +70,17 @@ TEST_F(Readers, ReadDeviceCountsPositionsBeyondTheSlots) {
     expectNothingLeft();
 }
 
+TEST_F(Readers, ReadDeviceCountsRecordsThatCouldNotBeOpened) {
+    addKeyboards(12);
+    initialise();
+    for (int i = 0; i < 10; ++i)
+        stack.interfaces[i].openFails = true;
+    startMatchingReaders(list, 0xFF00, 0xFF00);
+    EXPECT_EQ(readers.parkedCount(), 0u);
+    EXPECT_FALSE(list.isOpen(10));
+    expectNothingLeft();
+}
+
 TEST_F(Readers, StartingARunningReaderAgainLeavesItRunning) {
     addKeyboards(1);
     initialise();
