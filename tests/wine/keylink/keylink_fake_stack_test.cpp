@@ -175,6 +175,8 @@ TEST_F(FakeKeyboard, ReaderRelaysEachReportToTheOwnerWithItsListPosition) {
     ASSERT_EQ(owner.takePresenceMessage(), std::optional<UINT>(1536));
     EXPECT_EQ(ReadDevice(0xFF00, 0xFF00), 1);
     ASSERT_TRUE(win32::libraryState().list.readerRunning(1));
+    // The reader's handle is registered for its own device-change notifications.
+    EXPECT_NE(win32::libraryState().list.record(1)->notifyHandle, 0u);
 
     ASSERT_TRUE(pipe.write({0x02, 0x00, 0x00, 0xA4}));
     ASSERT_TRUE(pumpUntil([&] { return owner.relayed().size() == 1; }));
@@ -190,6 +192,7 @@ TEST_F(FakeKeyboard, ReaderRelaysEachReportToTheOwnerWithItsListPosition) {
     EXPECT_EQ(owner.relayed()[1].position, 1u);
 
     EXPECT_EQ(RemoveDevice(), 1);
+    EXPECT_EQ(win32::libraryState().list.record(1)->notifyHandle, 0u);
     EXPECT_TRUE(pumpUntil([&] { return pipe.clientGone(); }));
     EXPECT_EQ(owner.relayed().size(), 2u);
 }
