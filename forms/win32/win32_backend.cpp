@@ -415,6 +415,12 @@ void Win32Backend::removeTrayIcon(TrayIcon& icon) {
     found->second.added = false;
 }
 
+std::optional<UINT> Win32Backend::trayIconId(const TrayIcon& icon) const {
+    const auto found = trayIcons_.find(&icon);
+    if (found == trayIcons_.end() || !found->second.added) return std::nullopt;
+    return found->second.id;
+}
+
 void Win32Backend::taskbarCreated(const Form& form) {
     // The new taskbar knows none of the icons: each visible one is added anew.
     for (auto& [icon, entry] : trayIcons_) {

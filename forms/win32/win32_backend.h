@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -50,6 +51,8 @@ public:
 
     HWND applicationWindow() const { return applicationWindow_.get(); }
     HWND windowOf(const Form& form) const;
+    // The icon's number in the notification area while it is shown there.
+    std::optional<UINT> trayIconId(const TrayIcon& icon) const;
 
     // Called by the form windows.
     HINSTANCE instance() const { return instance_; }
