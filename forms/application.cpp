@@ -5,7 +5,9 @@ namespace forms {
 Application::Application(Backend& backend)
     : backend_(backend), folder_(backend.applicationFolder()) {}
 
-Application::~Application() { destroyForms(); }
+Application::~Application() {
+    destroyForms();
+}
 
 void Application::setTitle(std::u16string title) {
     title_ = std::move(title);
@@ -14,24 +16,28 @@ void Application::setTitle(std::u16string title) {
 
 std::vector<Form*> Application::forms() const {
     std::vector<Form*> all;
-    for (const auto& form : forms_) all.push_back(form.get());
+    for (const auto& form : forms_)
+        all.push_back(form.get());
     return all;
 }
 
 Form* Application::findForm(std::string_view name) const {
     for (const auto& form : forms_) {
-        if (form->name() == name) return form.get();
+        if (form->name() == name)
+            return form.get();
     }
     return nullptr;
 }
 
 void Application::run() {
-    if (!terminated_) backend_.runMessageLoop(*this);
+    if (!terminated_)
+        backend_.runMessageLoop(*this);
     destroyForms();
 }
 
 void Application::terminate() {
-    if (terminated_) return;
+    if (terminated_)
+        return;
     terminated_ = true;
     backend_.terminate();
 }
@@ -50,7 +56,8 @@ void Application::setHintFont(const Font& font) {
 
 bool Application::filterMessage(Message& message, Form* target) {
     bool handled = false;
-    if (onMessage) onMessage(message, target, handled);
+    if (onMessage)
+        onMessage(message, target, handled);
     return handled;
 }
 
@@ -59,7 +66,8 @@ MessageBoxAnswer Application::messageBox(const std::u16string& text, const std::
     releaseMouseCapture();
     Form* owner = nullptr;
     for (const auto& form : forms_) {
-        if (form->visible() && form->acceptsInput()) owner = form.get();
+        if (form->visible() && form->acceptsInput())
+            owner = form.get();
     }
     return backend_.messageBox(owner, text, caption, buttons);
 }
@@ -73,13 +81,15 @@ void Application::showException(const std::exception& error) {
 }
 
 void Application::releaseMouseCapture() {
-    for (const auto& form : forms_) form->cancelMouseCapture();
+    for (const auto& form : forms_)
+        form->cancelMouseCapture();
 }
 
 std::vector<Form*> Application::disableFormsForModal(const Form& modal) {
     std::vector<Form*> disabled;
     for (const auto& form : forms_) {
-        if (form.get() == &modal || !form->visible()) continue;
+        if (form.get() == &modal || !form->visible())
+            continue;
         form->disableForModal();
         disabled.push_back(form.get());
     }

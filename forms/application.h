@@ -18,7 +18,7 @@
 namespace forms {
 
 class Application {
-public:
+  public:
     explicit Application(Backend& backend);
     // Destroys the forms, the last created first.
     ~Application();
@@ -70,7 +70,7 @@ public:
     // Disables the other visible, enabled forms for a modal showing of `modal`.
     std::vector<Form*> disableFormsForModal(const Form& modal);
 
-private:
+  private:
     Backend& backend_;
     std::filesystem::path folder_;
     std::u16string title_;

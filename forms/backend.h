@@ -26,7 +26,7 @@ enum class MessageBoxAnswer { Ok, Cancel, Yes, No };
 // The window of one form. Positions are screen coordinates of the window's outer top-left
 // corner; the form's client area lies inside its frame.
 class WindowPort {
-public:
+  public:
     virtual ~WindowPort() = default;
     virtual void setVisible(bool visible) = 0;
     virtual void setEnabled(bool enabled) = 0;
@@ -42,7 +42,7 @@ public:
 };
 
 class Backend {
-public:
+  public:
     virtual ~Backend() = default;
 
     virtual std::unique_ptr<WindowPort> createWindow(Form& form) = 0;

@@ -20,14 +20,17 @@ constexpr std::uintmax_t MaxBmpFileBytes = 64u << 20;
 }  // namespace
 
 Bitmap::Bitmap(int width, int height, Colour fill)
-    : width_(width), height_(height),
+    : width_(width),
+      height_(height),
       pixels_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill) {}
 
 std::optional<Bitmap> decodeBmp(std::span<const std::uint8_t> file) {
     using common::readLe16;
     using common::readLe32;
-    if (file.size() < FileHeaderSize + InfoHeaderMinSize) return std::nullopt;
-    if (file[0] != 'B' || file[1] != 'M') return std::nullopt;
+    if (file.size() < FileHeaderSize + InfoHeaderMinSize)
+        return std::nullopt;
+    if (file[0] != 'B' || file[1] != 'M')
+        return std::nullopt;
     const std::uint32_t pixelOffset = readLe32(file, 10);
     const std::uint32_t infoSize = readLe32(file, 14);
     if (infoSize < InfoHeaderMinSize || FileHeaderSize + infoSize > file.size()) {
@@ -41,13 +44,15 @@ std::optional<Bitmap> decodeBmp(std::span<const std::uint8_t> file) {
     const bool topDown = signedHeight < 0;
     // The most negative height has no positive counterpart; it is refused with the other
     // out-of-range sizes.
-    if (signedHeight == INT32_MIN) return std::nullopt;
+    if (signedHeight == INT32_MIN)
+        return std::nullopt;
     const std::int32_t height = topDown ? -signedHeight : signedHeight;
     if (planes != 1 || width <= 0 || height <= 0 || width > MaxBitmapSide ||
         height > MaxBitmapSide) {
         return std::nullopt;
     }
-    if (bitsPerPixel != 24 && bitsPerPixel != 32) return std::nullopt;
+    if (bitsPerPixel != 24 && bitsPerPixel != 32)
+        return std::nullopt;
     // 32-bit files written with bit fields use the usual byte order; other layouts are refused.
     if (compression != NoCompression && !(compression == BitFields && bitsPerPixel == 32)) {
         return std::nullopt;
@@ -56,7 +61,8 @@ std::optional<Bitmap> decodeBmp(std::span<const std::uint8_t> file) {
     const std::size_t bytesPerPixel = bitsPerPixel / 8;
     const std::size_t rowBytes = (static_cast<std::size_t>(width) * bytesPerPixel + 3) & ~3u;
     const std::size_t pixelBytes = rowBytes * static_cast<std::size_t>(height);
-    if (pixelOffset > file.size() || file.size() - pixelOffset < pixelBytes) return std::nullopt;
+    if (pixelOffset > file.size() || file.size() - pixelOffset < pixelBytes)
+        return std::nullopt;
 
     Bitmap bitmap(width, height);
     for (int row = 0; row < height; ++row) {
@@ -73,12 +79,15 @@ std::optional<Bitmap> decodeBmp(std::span<const std::uint8_t> file) {
 std::optional<Bitmap> loadBmpFile(const std::filesystem::path& path) {
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error || size > MaxBmpFileBytes) return std::nullopt;
+    if (error || size > MaxBmpFileBytes)
+        return std::nullopt;
     std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
+    if (!in)
+        return std::nullopt;
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (static_cast<std::uintmax_t>(in.gcount()) != size) return std::nullopt;
+    if (static_cast<std::uintmax_t>(in.gcount()) != size)
+        return std::nullopt;
     return decodeBmp(bytes);
 }
 

@@ -25,12 +25,12 @@ struct TextFormat {
 
 struct BitmapDrawing {
     Rect destination;
-    bool stretch = true;             // otherwise drawn at its own size from the top-left corner
+    bool stretch = true;                // otherwise drawn at its own size from the top-left corner
     std::optional<Colour> transparent;  // pixels of this colour are not drawn
 };
 
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
 
     const Font& font() const { return font_; }
@@ -50,7 +50,7 @@ public:
 
     // Moves the origin for the lifetime of the scope: a control paints from (0, 0).
     class OriginScope {
-    public:
+      public:
         OriginScope(Canvas& canvas, Point offset) : canvas_(canvas), saved_(canvas.origin_) {
             canvas.origin_ = {saved_.x + offset.x, saved_.y + offset.y};
         }
@@ -58,19 +58,19 @@ public:
         OriginScope(const OriginScope&) = delete;
         OriginScope& operator=(const OriginScope&) = delete;
 
-    private:
+      private:
         Canvas& canvas_;
         Point saved_;
     };
 
-protected:
+  protected:
     virtual void doFillRect(Rect r, Colour c) = 0;
     virtual void doFrameRect(Rect r, Colour c) = 0;
     virtual void doLine(Point from, Point to, Colour c) = 0;
     virtual void doText(Rect r, std::u16string_view text, TextFormat format) = 0;
     virtual void doBitmap(const Bitmap& picture, const BitmapDrawing& drawing) = 0;
 
-private:
+  private:
     Rect translated(Rect r) const { return r.movedBy(origin_.x, origin_.y); }
     Point translated(Point p) const { return {p.x + origin_.x, p.y + origin_.y}; }
 

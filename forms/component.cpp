@@ -5,24 +5,32 @@
 namespace forms {
 
 Control::Control(Form& form, std::string name, const ControlBase& base, Control* parent)
-    : Component(form, std::move(name)), parent_(parent), bounds_(base.bounds), hint_(base.hint),
-      visible_(base.visible), enabled_(base.enabled), showHint_(base.showHint) {}
+    : Component(form, std::move(name)),
+      parent_(parent),
+      bounds_(base.bounds),
+      hint_(base.hint),
+      visible_(base.visible),
+      enabled_(base.enabled),
+      showHint_(base.showHint) {}
 
 void Control::setBounds(Rect bounds) {
-    if (bounds == bounds_) return;
+    if (bounds == bounds_)
+        return;
     redraw();
     bounds_ = bounds;
     redraw();
 }
 
 void Control::setVisible(bool visible) {
-    if (visible == visible_) return;
+    if (visible == visible_)
+        return;
     visible_ = visible;
     form().controlChanged(*this);
 }
 
 void Control::setEnabled(bool enabled) {
-    if (enabled == enabled_) return;
+    if (enabled == enabled_)
+        return;
     enabled_ = enabled;
     form().controlChanged(*this);
 }
@@ -34,7 +42,8 @@ void Control::setHint(std::u16string hint) {
 
 bool Control::showing() const {
     for (const Control* c = this; c != nullptr; c = c->parent()) {
-        if (!c->visible()) return false;
+        if (!c->visible())
+            return false;
     }
     return true;
 }
@@ -48,18 +57,23 @@ Point Control::clientOrigin() const {
     return origin;
 }
 
-void Control::redraw() const { form().invalidate(); }
+void Control::redraw() const {
+    form().invalidate();
+}
 
 void Control::mouseDown(const MouseEvent& e) {
-    if (onMouseDown) onMouseDown(e);
+    if (onMouseDown)
+        onMouseDown(e);
 }
 
 void Control::mouseMove(const MouseEvent& e) {
-    if (onMouseMove) onMouseMove(e);
+    if (onMouseMove)
+        onMouseMove(e);
 }
 
 void Control::mouseUp(const MouseEvent& e) {
-    if (onMouseUp) onMouseUp(e);
+    if (onMouseUp)
+        onMouseUp(e);
 }
 
 }  // namespace forms

@@ -16,7 +16,7 @@ namespace forms {
 class Form;
 
 class Component {
-public:
+  public:
     Component(Form& form, std::string name) : form_(form), name_(std::move(name)) {}
     virtual ~Component() = default;
     Component(const Component&) = delete;
@@ -30,7 +30,7 @@ public:
     virtual void formCreated() {}
     virtual void formDestroying() {}
 
-private:
+  private:
     Form& form_;
     std::string name_;
 };
@@ -51,7 +51,7 @@ struct ControlBase {
 };
 
 class Control : public Component, public MouseEvents {
-public:
+  public:
     Control(Form& form, std::string name, const ControlBase& base, Control* parent);
 
     Control* parent() const { return parent_; }
@@ -97,7 +97,7 @@ public:
     virtual void keyChar(char16_t) {}
     virtual void focusLost() {}
 
-private:
+  private:
     Control* parent_;
     Rect bounds_;
     std::u16string hint_;

@@ -12,7 +12,7 @@ namespace forms {
 constexpr std::size_t MaxFileNameUnits = 511;
 
 class FileDialog : public Component {
-public:
+  public:
     enum class Kind { Open, Save };
     struct Options {
         bool overwritePrompt = false;
@@ -41,18 +41,18 @@ public:
     // Runs the dialog; true when the user confirmed a name, which is then in fileName.
     bool execute();
 
-private:
+  private:
     Kind kind_;
 };
 
 class OpenDialog : public FileDialog {
-public:
+  public:
     OpenDialog(Form& form, std::string name, const Args& args)
         : FileDialog(form, std::move(name), Kind::Open, args) {}
 };
 
 class SaveDialog : public FileDialog {
-public:
+  public:
     SaveDialog(Form& form, std::string name, const Args& args)
         : FileDialog(form, std::move(name), Kind::Save, args) {}
 };

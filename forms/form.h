@@ -27,11 +27,11 @@ struct FormDesign {
     std::u16string caption;
     int clientWidth = 0;
     int clientHeight = 0;
-    Point position;             // outer top-left corner on the screen
-    bool centred = false;       // centred on the screen instead
-    bool captionBar = true;     // the skin frame draws a caption bar with the caption
-    bool closeBox = true;       // without one, the system's close command is ignored
-    std::string skinFile;       // in the application folder's "skin", empty for none
+    Point position;          // outer top-left corner on the screen
+    bool centred = false;    // centred on the screen instead
+    bool captionBar = true;  // the skin frame draws a caption bar with the caption
+    bool closeBox = true;    // without one, the system's close command is ignored
+    std::string skinFile;    // in the application folder's "skin", empty for none
     Font font;
 };
 
@@ -40,7 +40,7 @@ constexpr int FrameBorder = 1;
 constexpr int CaptionBarHeight = 20;
 
 class Form : public MouseEvents {
-public:
+  public:
     Form(Application& application, FormDesign design);
     virtual ~Form();
     Form(const Form&) = delete;
@@ -68,7 +68,8 @@ public:
     std::vector<T*> componentsOf() const {
         std::vector<T*> found;
         for (const auto& c : components_) {
-            if (auto* t = dynamic_cast<T*>(c.get())) found.push_back(t);
+            if (auto* t = dynamic_cast<T*>(c.get()))
+                found.push_back(t);
         }
         return found;
     }
@@ -151,7 +152,7 @@ public:
     void controlChanged(Control& control);
     void invalidate() const;
 
-private:
+  private:
     void adopt(std::unique_ptr<Component> component);
     void loadArtwork();
     void paintFrame(Canvas& canvas) const;

@@ -13,7 +13,7 @@
 namespace forms {
 
 class Image : public Control {
-public:
+  public:
     struct Args {
         Rect bounds;
         bool stretch = false;
@@ -34,14 +34,14 @@ public:
     bool windowed() const override { return false; }
     void paint(Canvas& canvas, const PaintContext& context) const override;
 
-private:
+  private:
     Bitmap picture_;
     bool stretch_;
     std::optional<Colour> transparent_;
 };
 
 class ImageList : public Component {
-public:
+  public:
     struct Args {
         int count = 0;
         int width = 16;
@@ -59,7 +59,7 @@ public:
     // Copies picture i into the image and redraws it (the framework's GetBitmap).
     void copyInto(int index, Image& image) const;
 
-private:
+  private:
     std::vector<Bitmap> pictures_;
     int width_;
     int height_;
@@ -67,7 +67,7 @@ private:
 
 // A surface that its owner paints through its paint event.
 class PaintBox : public Control {
-public:
+  public:
     struct Args {
         Rect bounds;
         std::u16string hint;

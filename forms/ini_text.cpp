@@ -9,12 +9,16 @@ namespace {
 
 std::string_view trimmed(std::string_view text) {
     const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && isSpace(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isSpace(text.back())) text.remove_suffix(1);
+    while (!text.empty() && isSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isSpace(text.back()))
+        text.remove_suffix(1);
     return text;
 }
 
-char lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+char lower(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
 
 }  // namespace
 
@@ -30,7 +34,8 @@ IniText IniText::parse(std::string_view text) {
         const std::size_t end = text.find('\n');
         std::string_view line = trimmed(text.substr(0, end));
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (line.empty() || line.front() == ';' || line.front() == '#') continue;
+        if (line.empty() || line.front() == ';' || line.front() == '#')
+            continue;
         if (line.front() == '[') {
             const std::size_t close = line.find(']');
             current = close == std::string_view::npos
@@ -41,9 +46,11 @@ IniText IniText::parse(std::string_view text) {
         const std::size_t equals = line.find('=');
         // Lines outside a section or without a value are not part of the format; they are
         // skipped like comments.
-        if (current == nullptr || equals == std::string_view::npos) continue;
+        if (current == nullptr || equals == std::string_view::npos)
+            continue;
         const std::string key(trimmed(line.substr(0, equals)));
-        if (!key.empty()) current->insert_or_assign(key, std::string(trimmed(line.substr(equals + 1))));
+        if (!key.empty())
+            current->insert_or_assign(key, std::string(trimmed(line.substr(equals + 1))));
     }
     return ini;
 }
@@ -53,11 +60,14 @@ const IniText::Section* IniText::section(std::string_view name) const {
     return found == sections_.end() ? nullptr : &found->second;
 }
 
-std::optional<std::string> IniText::value(std::string_view sectionName, std::string_view key) const {
+std::optional<std::string> IniText::value(std::string_view sectionName,
+                                          std::string_view key) const {
     const Section* s = section(sectionName);
-    if (s == nullptr) return std::nullopt;
+    if (s == nullptr)
+        return std::nullopt;
     const auto found = s->find(key);
-    if (found == s->end()) return std::nullopt;
+    if (found == s->end())
+        return std::nullopt;
     return found->second;
 }
 

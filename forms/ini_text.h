@@ -16,7 +16,7 @@ struct CaseInsensitiveLess {
 };
 
 class IniText {
-public:
+  public:
     using Section = std::map<std::string, std::string, CaseInsensitiveLess>;
 
     static IniText parse(std::string_view text);
@@ -27,7 +27,7 @@ public:
         return sections_;
     }
 
-private:
+  private:
     std::map<std::string, Section, CaseInsensitiveLess> sections_;
 };
 

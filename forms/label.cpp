@@ -5,11 +5,15 @@
 namespace forms {
 
 Label::Label(Form& form, std::string name, const Args& args)
-    : Control(form, std::move(name), {args.bounds, args.hint, args.visible, args.enabled, args.showHint},
-              args.parent),
-      caption_(args.caption), font_(args.font), colour_(args.colour),
-      transparent_(args.transparent), wordWrap_(args.wordWrap),
-      verticallyCentred_(args.verticallyCentred), autoSize_(args.autoSize) {}
+    : Control(form, std::move(name),
+              {args.bounds, args.hint, args.visible, args.enabled, args.showHint}, args.parent),
+      caption_(args.caption),
+      font_(args.font),
+      colour_(args.colour),
+      transparent_(args.transparent),
+      wordWrap_(args.wordWrap),
+      verticallyCentred_(args.verticallyCentred),
+      autoSize_(args.autoSize) {}
 
 void Label::setCaption(std::u16string caption) {
     caption_ = std::move(caption);
@@ -28,10 +32,11 @@ void Label::setColour(Colour colour) {
 
 void Label::paint(Canvas& canvas, const PaintContext& context) const {
     const Rect area{0, 0, width(), height()};
-    if (!transparent_) canvas.fillRect(area, colour_);
-    if (caption_.empty()) return;
-    const Colour text =
-        context.state == VisualState::Disabled ? plain::DisabledText : font_.colour;
+    if (!transparent_)
+        canvas.fillRect(area, colour_);
+    if (caption_.empty())
+        return;
+    const Colour text = context.state == VisualState::Disabled ? plain::DisabledText : font_.colour;
     canvas.setFont(font_.withColour(text));
     canvas.text(area, caption_,
                 {TextFormat::Horizontal::Left,

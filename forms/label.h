@@ -10,7 +10,7 @@
 namespace forms {
 
 class Label : public Control {
-public:
+  public:
     struct Args {
         Rect bounds;
         std::u16string caption;
@@ -42,7 +42,7 @@ public:
     bool windowed() const override { return false; }
     void paint(Canvas& canvas, const PaintContext& context) const override;
 
-private:
+  private:
     std::u16string caption_;
     Font font_;
     Colour colour_;

@@ -7,9 +7,11 @@
 namespace forms {
 
 ListBox::ListBox(Form& form, std::string name, const Args& args)
-    : Control(form, std::move(name), {args.bounds, args.hint, args.visible, args.enabled, args.showHint},
-              args.parent),
-      font_(args.font), colour_(args.colour), itemHeight_(std::max(1, args.itemHeight)) {}
+    : Control(form, std::move(name),
+              {args.bounds, args.hint, args.visible, args.enabled, args.showHint}, args.parent),
+      font_(args.font),
+      colour_(args.colour),
+      itemHeight_(std::max(1, args.itemHeight)) {}
 
 void ListBox::add(Row row) {
     rows_.push_back(std::move(row));
@@ -23,16 +25,20 @@ void ListBox::insert(int index, Row row) {
 }
 
 void ListBox::remove(int index) {
-    if (!validRow(index)) return;
+    if (!validRow(index))
+        return;
     rows_.erase(rows_.begin() + index);
-    if (itemIndex_ == index) itemIndex_ = -1;
-    else if (itemIndex_ > index) --itemIndex_;
+    if (itemIndex_ == index)
+        itemIndex_ = -1;
+    else if (itemIndex_ > index)
+        --itemIndex_;
     setTopRow(topRow_);
     redraw();
 }
 
 void ListBox::exchange(int a, int b) {
-    if (!validRow(a) || !validRow(b)) return;
+    if (!validRow(a) || !validRow(b))
+        return;
     std::swap(rows_[static_cast<std::size_t>(a)], rows_[static_cast<std::size_t>(b)]);
     redraw();
 }
@@ -55,7 +61,8 @@ void ListBox::setItemIndex(int index) {
 }
 
 int ListBox::rowAt(int y) const {
-    if (y < 0) return -1;
+    if (y < 0)
+        return -1;
     const int row = topRow_ + y / itemHeight_;
     return validRow(row) ? row : -1;
 }
@@ -69,14 +76,16 @@ void ListBox::paint(Canvas& canvas, const PaintContext&) const {
     canvas.fillRect({0, 0, width(), height()}, colour_);
     for (int row = topRow_; row < count(); ++row) {
         const int y = (row - topRow_) * itemHeight_;
-        if (y >= height()) break;
+        if (y >= height())
+            break;
         const Rect rect{0, y, width(), itemHeight_};
         const bool selected = row == itemIndex_;
         if (onDrawItem) {
             onDrawItem(canvas, row, rect, selected);
             continue;
         }
-        if (selected) canvas.fillRect(rect, colours::SystemHighlight);
+        if (selected)
+            canvas.fillRect(rect, colours::SystemHighlight);
         canvas.setFont(font_.withColour(selected ? colours::SystemHighlightText : font_.colour));
         canvas.text(rect.movedBy(2, 0), rows_[static_cast<std::size_t>(row)].text,
                     {TextFormat::Horizontal::Left, TextFormat::Vertical::Centre, false});
@@ -84,7 +93,8 @@ void ListBox::paint(Canvas& canvas, const PaintContext&) const {
 }
 
 void ListBox::mouseDown(const MouseEvent& e) {
-    if (e.button == MouseButton::Left && rowAt(e.y) >= 0) setItemIndex(rowAt(e.y));
+    if (e.button == MouseButton::Left && rowAt(e.y) >= 0)
+        setItemIndex(rowAt(e.y));
     Control::mouseDown(e);
 }
 

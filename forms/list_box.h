@@ -12,7 +12,7 @@
 namespace forms {
 
 class ListBox : public Control {
-public:
+  public:
     struct Row {
         std::u16string text;
         int kind = 0;
@@ -61,7 +61,7 @@ public:
     void paint(Canvas& canvas, const PaintContext& context) const override;
     void mouseDown(const MouseEvent& e) override;
 
-private:
+  private:
     bool validRow(int index) const { return index >= 0 && index < count(); }
 
     std::vector<Row> rows_;

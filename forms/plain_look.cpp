@@ -16,8 +16,10 @@ void paintFace(Canvas& canvas, const SkinElement* element, VisualState state, Re
 }
 
 Colour captionColour(const SkinElement* element, VisualState state, Colour fontColour) {
-    if (state == VisualState::Disabled) return plain::DisabledText;
-    if (element != nullptr && element->textColour) return *element->textColour;
+    if (state == VisualState::Disabled)
+        return plain::DisabledText;
+    if (element != nullptr && element->textColour)
+        return *element->textColour;
     return fontColour;
 }
 

@@ -14,7 +14,8 @@ MenuItem& PopupMenu::add(std::string name, const MenuItem::Args& args) {
 }
 
 MenuItem& PopupMenu::replace(int position, std::string name, const MenuItem::Args& args) {
-    if (position < 0 || position >= count()) return add(std::move(name), args);
+    if (position < 0 || position >= count())
+        return add(std::move(name), args);
     auto& slot = items_[static_cast<std::size_t>(position)];
     slot = std::make_unique<MenuItem>(std::move(name), args);
     return *slot;
@@ -22,14 +23,16 @@ MenuItem& PopupMenu::replace(int position, std::string name, const MenuItem::Arg
 
 MenuItem* PopupMenu::find(std::string_view name) const {
     for (const auto& item : items_) {
-        if (item->name() == name) return item.get();
+        if (item->name() == name)
+            return item.get();
     }
     return nullptr;
 }
 
 int PopupMenu::positionOf(const MenuItem& item) const {
     for (int i = 0; i < count(); ++i) {
-        if (items_[static_cast<std::size_t>(i)].get() == &item) return i;
+        if (items_[static_cast<std::size_t>(i)].get() == &item)
+            return i;
     }
     return -1;
 }
@@ -38,7 +41,8 @@ void PopupMenu::popup(Point screen) {
     // The menu takes the mouse: a drag in progress on any form ends here.
     form().application().releaseMouseCapture();
     MenuItem* chosen = form().application().backend().trackPopupMenu(*this, screen);
-    if (chosen == nullptr || !chosen->enabled() || !chosen->onClick) return;
+    if (chosen == nullptr || !chosen->enabled() || !chosen->onClick)
+        return;
     // The handler may replace the item it belongs to; it runs from a copy.
     const Handler click = chosen->onClick;
     click();

@@ -13,7 +13,7 @@
 namespace forms {
 
 class MenuItem {
-public:
+  public:
     struct Args {
         std::u16string caption;
         bool enabled = true;
@@ -33,14 +33,14 @@ public:
     bool enabled() const { return enabled_; }
     void setEnabled(bool enabled) { enabled_ = enabled; }
 
-private:
+  private:
     std::string name_;
     std::u16string caption_;
     bool enabled_;
 };
 
 class PopupMenu : public Component {
-public:
+  public:
     struct Args {
         bool ownerDraw = false;
         // When on, a right click on a control naming the menu opens it; the forms leave that to
@@ -70,7 +70,7 @@ public:
     // Opens the menu at the screen point; the chosen item's click runs after the menu closed.
     void popup(Point screen);
 
-private:
+  private:
     std::vector<std::unique_ptr<MenuItem>> items_;
     bool ownerDraw_;
     bool autoPopup_;

@@ -7,9 +7,11 @@
 namespace forms {
 
 ProgressBar::ProgressBar(Form& form, std::string name, const Args& args)
-    : Control(form, std::move(name), {args.bounds, args.hint, args.visible, args.enabled, args.showHint},
-              args.parent),
-      min_(args.min), max_(std::max(args.min, args.max)), step_(args.step),
+    : Control(form, std::move(name),
+              {args.bounds, args.hint, args.visible, args.enabled, args.showHint}, args.parent),
+      min_(args.min),
+      max_(std::max(args.min, args.max)),
+      step_(args.step),
       position_(std::clamp(args.position, min_, max_)) {}
 
 void ProgressBar::setMin(int min) {
@@ -25,7 +27,8 @@ void ProgressBar::setMax(int max) {
 
 void ProgressBar::setPosition(int position) {
     const int clamped = std::clamp(position, min_, max_);
-    if (clamped == position_) return;
+    if (clamped == position_)
+        return;
     position_ = clamped;
     redraw();
 }
@@ -36,10 +39,13 @@ void ProgressBar::paint(Canvas& canvas, const PaintContext& context) const {
     canvas.fillRect(area, element && element->colour ? *element->colour : plain::Track);
     canvas.frameRect(area, element && element->frameColour ? *element->frameColour : plain::Frame);
     const long long span = static_cast<long long>(max_) - min_;
-    if (span <= 0) return;
+    if (span <= 0)
+        return;
     const Rect inner = area.shrunkBy(1);
-    const int filled = static_cast<int>(inner.width * (static_cast<long long>(position_) - min_) / span);
-    if (filled <= 0) return;
+    const int filled =
+        static_cast<int>(inner.width * (static_cast<long long>(position_) - min_) / span);
+    if (filled <= 0)
+        return;
     canvas.fillRect({inner.left, inner.top, filled, inner.height},
                     element && element->textColour ? *element->textColour : plain::Fill);
 }

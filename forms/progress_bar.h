@@ -7,7 +7,7 @@
 namespace forms {
 
 class ProgressBar : public Control {
-public:
+  public:
     struct Args {
         Rect bounds;
         int min = 0;
@@ -36,7 +36,7 @@ public:
     bool windowed() const override { return true; }
     void paint(Canvas& canvas, const PaintContext& context) const override;
 
-private:
+  private:
     int min_;
     int max_;
     int step_;

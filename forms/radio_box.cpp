@@ -6,10 +6,13 @@
 namespace forms {
 
 RadioBox::RadioBox(Form& form, std::string name, const Args& args)
-    : Control(form, std::move(name), {args.bounds, args.hint, args.visible, args.enabled, args.showHint},
-              args.parent),
-      skinElement_(args.skinElement), caption_(args.caption), checked_(args.checked),
-      group_(args.group), font_(args.font) {}
+    : Control(form, std::move(name),
+              {args.bounds, args.hint, args.visible, args.enabled, args.showHint}, args.parent),
+      skinElement_(args.skinElement),
+      caption_(args.caption),
+      checked_(args.checked),
+      group_(args.group),
+      font_(args.font) {}
 
 void RadioBox::setChecked(bool checked) {
     if (checked) {
@@ -35,8 +38,10 @@ void RadioBox::paint(Canvas& canvas, const PaintContext& context) const {
     const Rect mark{0, (height() - box) / 2, box, box};
     canvas.fillRect(mark, colours::White);
     canvas.frameRect(mark, plain::Frame);
-    if (checked_) canvas.fillRect(mark.shrunkBy(3), captionColour(element, context.state, font_.colour));
-    if (caption_.empty()) return;
+    if (checked_)
+        canvas.fillRect(mark.shrunkBy(3), captionColour(element, context.state, font_.colour));
+    if (caption_.empty())
+        return;
     canvas.setFont(font_.withColour(captionColour(element, context.state, font_.colour)));
     canvas.text({box + 4, 0, width() - box - 4, height()}, caption_,
                 {TextFormat::Horizontal::Left, TextFormat::Vertical::Centre, false});

@@ -9,7 +9,7 @@
 namespace forms {
 
 class RadioBox : public Control {
-public:
+  public:
     struct Args {
         Rect bounds;
         std::string skinElement;
@@ -37,7 +37,7 @@ public:
     void paint(Canvas& canvas, const PaintContext& context) const override;
     void mouseUp(const MouseEvent& e) override;
 
-private:
+  private:
     std::string skinElement_;
     std::u16string caption_;
     bool checked_;

@@ -7,9 +7,11 @@
 namespace forms {
 
 ScrollBar::ScrollBar(Form& form, std::string name, const Args& args)
-    : Control(form, std::move(name), {args.bounds, args.hint, args.visible, args.enabled, args.showHint},
-              args.parent),
-      skinElement_(args.skinElement), position_(0), max_(std::max(0, args.max)),
+    : Control(form, std::move(name),
+              {args.bounds, args.hint, args.visible, args.enabled, args.showHint}, args.parent),
+      skinElement_(args.skinElement),
+      position_(0),
+      max_(std::max(0, args.max)),
       pageSize_(std::max(0, args.pageSize)) {
     position_ = std::clamp(args.position, 0, maxPosition());
 }
@@ -20,10 +22,12 @@ int ScrollBar::maxPosition() const {
 
 void ScrollBar::setPosition(int position) {
     const int clamped = std::clamp(position, 0, maxPosition());
-    if (clamped == position_) return;
+    if (clamped == position_)
+        return;
     position_ = clamped;
     redraw();
-    if (onChange) onChange();
+    if (onChange)
+        onChange();
 }
 
 void ScrollBar::setMax(int max) {
@@ -38,7 +42,9 @@ void ScrollBar::setPageSize(int pageSize) {
     setPosition(position_);
 }
 
-int ScrollBar::arrowSize() const { return std::min(width(), height() / 3); }
+int ScrollBar::arrowSize() const {
+    return std::min(width(), height() / 3);
+}
 
 Rect ScrollBar::thumb() const {
     const int track = height() - 2 * arrowSize();
@@ -52,7 +58,8 @@ Rect ScrollBar::thumb() const {
 
 int ScrollBar::positionForThumbTop(int top) const {
     const int travel = height() - 2 * arrowSize() - thumb().height;
-    if (travel <= 0) return 0;
+    if (travel <= 0)
+        return 0;
     const int offset = std::clamp(top - arrowSize(), 0, travel);
     return (offset * maxPosition() + travel / 2) / travel;
 }
@@ -79,17 +86,23 @@ void ScrollBar::mouseDown(const MouseEvent& e) {
     if (e.button == MouseButton::Left) {
         const Rect t = thumb();
         const int page = std::max(1, pageSize_);
-        if (e.y < arrowSize()) setPosition(position_ - 1);
-        else if (e.y >= height() - arrowSize()) setPosition(position_ + 1);
-        else if (e.y < t.top) setPosition(position_ - page);
-        else if (e.y >= t.bottom()) setPosition(position_ + page);
-        else dragOffset_ = e.y - t.top;
+        if (e.y < arrowSize())
+            setPosition(position_ - 1);
+        else if (e.y >= height() - arrowSize())
+            setPosition(position_ + 1);
+        else if (e.y < t.top)
+            setPosition(position_ - page);
+        else if (e.y >= t.bottom())
+            setPosition(position_ + page);
+        else
+            dragOffset_ = e.y - t.top;
     }
     Control::mouseDown(e);
 }
 
 void ScrollBar::mouseMove(const MouseEvent& e) {
-    if (dragOffset_ >= 0) setPosition(positionForThumbTop(e.y - dragOffset_));
+    if (dragOffset_ >= 0)
+        setPosition(positionForThumbTop(e.y - dragOffset_));
     Control::mouseMove(e);
 }
 

@@ -9,7 +9,7 @@
 namespace forms {
 
 class ScrollBar : public Control {
-public:
+  public:
     struct Args {
         Rect bounds;
         std::string skinElement;
@@ -43,7 +43,7 @@ public:
     void mouseMove(const MouseEvent& e) override;
     void mouseUp(const MouseEvent& e) override;
 
-private:
+  private:
     int arrowSize() const;
     Rect thumb() const;
     int positionForThumbTop(int top) const;

@@ -34,7 +34,7 @@ struct SkinElement {
 };
 
 class Skin {
-public:
+  public:
     // Reads the skin file; pictures are named relative to the file's folder.
     static Skin load(const std::filesystem::path& skinFile);
     static Skin fromIni(const IniText& ini, const std::filesystem::path& pictureFolder);
@@ -44,7 +44,7 @@ public:
     const SkinElement* formElement(std::string_view formClass) const;
     bool empty() const { return elements_.empty(); }
 
-private:
+  private:
     std::map<std::string, SkinElement, CaseInsensitiveLess> elements_;
 };
 

@@ -10,7 +10,7 @@
 namespace forms {
 
 class SkinButton : public Control {
-public:
+  public:
     struct Args {
         Rect bounds;
         std::string skinElement;
@@ -41,7 +41,7 @@ public:
     bool focusable() const override { return focusable_; }
     void paint(Canvas& canvas, const PaintContext& context) const override;
 
-private:
+  private:
     std::string skinElement_;
     std::u16string caption_;
     Font font_;

@@ -5,9 +5,10 @@
 namespace forms {
 
 SkinPanel::SkinPanel(Form& form, std::string name, const Args& args)
-    : Control(form, std::move(name), {args.bounds, args.hint, args.visible, args.enabled, args.showHint},
-              args.parent),
-      skinElement_(args.skinElement), popupMenu_(args.popupMenu) {}
+    : Control(form, std::move(name),
+              {args.bounds, args.hint, args.visible, args.enabled, args.showHint}, args.parent),
+      skinElement_(args.skinElement),
+      popupMenu_(args.popupMenu) {}
 
 void SkinPanel::setSkinElement(std::string element) {
     skinElement_ = std::move(element);

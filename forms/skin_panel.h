@@ -10,7 +10,7 @@ namespace forms {
 class PopupMenu;
 
 class SkinPanel : public Control {
-public:
+  public:
     struct Args {
         Rect bounds;
         std::string skinElement;
@@ -32,7 +32,7 @@ public:
     bool windowed() const override { return true; }
     void paint(Canvas& canvas, const PaintContext& context) const override;
 
-private:
+  private:
     std::string skinElement_;
     PopupMenu* popupMenu_;
 };

@@ -9,11 +9,16 @@
 namespace forms {
 
 SpinEdit::SpinEdit(Form& form, std::string name, const Args& args)
-    : Control(form, std::move(name), {args.bounds, args.hint, args.visible, args.enabled, args.showHint},
-              args.parent),
-      skinElement_(args.skinElement), value_(std::clamp(args.value, args.min, std::max(args.min, args.max))),
-      min_(args.min), max_(std::max(args.min, args.max)), increment_(args.increment),
-      decimals_(std::clamp(args.decimals, 0, 9)), maxLength_(args.maxLength), font_(args.font) {}
+    : Control(form, std::move(name),
+              {args.bounds, args.hint, args.visible, args.enabled, args.showHint}, args.parent),
+      skinElement_(args.skinElement),
+      value_(std::clamp(args.value, args.min, std::max(args.min, args.max))),
+      min_(args.min),
+      max_(std::max(args.min, args.max)),
+      increment_(args.increment),
+      decimals_(std::clamp(args.decimals, 0, 9)),
+      maxLength_(args.maxLength),
+      font_(args.font) {}
 
 void SpinEdit::setValue(double value) {
     typing_ = false;
@@ -24,7 +29,8 @@ void SpinEdit::setValue(double value) {
     }
     value_ = clamped;
     redraw();
-    if (onChange) onChange();
+    if (onChange)
+        onChange();
 }
 
 void SpinEdit::setRange(double min, double max) {
@@ -34,7 +40,8 @@ void SpinEdit::setRange(double min, double max) {
 }
 
 std::u16string SpinEdit::text() const {
-    if (typing_) return typed_;
+    if (typing_)
+        return typed_;
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.*f", decimals_, value_);
     return std::u16string(buffer, buffer + std::char_traits<char>::length(buffer));
@@ -43,8 +50,8 @@ std::u16string SpinEdit::text() const {
 void SpinEdit::paint(Canvas& canvas, const PaintContext& context) const {
     const SkinElement* element = context.skin.find(skinElement_);
     const Rect area{0, 0, width(), height()};
-    paintFace(canvas, element, context.state == VisualState::Disabled ? VisualState::Disabled
-                                                                      : VisualState::Normal,
+    paintFace(canvas, element,
+              context.state == VisualState::Disabled ? VisualState::Disabled : VisualState::Normal,
               area);
     canvas.setFont(font_.withColour(captionColour(element, context.state, font_.colour)));
     canvas.text({3, 0, width() - ArrowWidth - 3, height()}, text(),
@@ -80,17 +87,22 @@ void SpinEdit::keyChar(char16_t c) {
         typing_ = true;
     }
     if (c == u'\b') {
-        if (!typed_.empty()) typed_.pop_back();
+        if (!typed_.empty())
+            typed_.pop_back();
     } else if ((c >= u'0' && c <= u'9') || c == u'.' || (c == u'-' && typed_.empty())) {
-        if (maxLength_ == 0 || static_cast<int>(typed_.size()) < maxLength_) typed_.push_back(c);
+        if (maxLength_ == 0 || static_cast<int>(typed_.size()) < maxLength_)
+            typed_.push_back(c);
     }
     redraw();
 }
 
-void SpinEdit::focusLost() { commitTyped(); }
+void SpinEdit::focusLost() {
+    commitTyped();
+}
 
 void SpinEdit::commitTyped() {
-    if (!typing_) return;
+    if (!typing_)
+        return;
     const std::string ascii(typed_.begin(), typed_.end());
     typing_ = false;
     // A field left empty or holding no number keeps its value.

@@ -10,7 +10,7 @@
 namespace forms {
 
 class SpinEdit : public Control {
-public:
+  public:
     struct Args {
         Rect bounds;
         std::string skinElement;
@@ -50,7 +50,7 @@ public:
     void keyChar(char16_t c) override;
     void focusLost() override;
 
-private:
+  private:
     static constexpr int ArrowWidth = 13;
     void commitTyped();
 

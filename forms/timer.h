@@ -7,7 +7,7 @@
 namespace forms {
 
 class Timer : public Component {
-public:
+  public:
     struct Args {
         unsigned interval = 1000;  // milliseconds
         bool enabled = false;
@@ -30,7 +30,7 @@ public:
     void formCreated() override;
     void formDestroying() override;
 
-private:
+  private:
     bool running() const { return enabled_ && interval_ > 0; }
     void restart();
 

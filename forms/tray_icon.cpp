@@ -23,12 +23,17 @@ void TrayIcon::setVisible(bool visible) {
     update();
 }
 
-void TrayIcon::formCreated() { update(); }
+void TrayIcon::formCreated() {
+    update();
+}
 
-void TrayIcon::formDestroying() { form().application().backend().removeTrayIcon(*this); }
+void TrayIcon::formDestroying() {
+    form().application().backend().removeTrayIcon(*this);
+}
 
 void TrayIcon::update() {
-    if (form().created()) form().application().backend().updateTrayIcon(*this);
+    if (form().created())
+        form().application().backend().updateTrayIcon(*this);
 }
 
 }  // namespace forms

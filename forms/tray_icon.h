@@ -8,7 +8,7 @@
 namespace forms {
 
 class TrayIcon : public Component {
-public:
+  public:
     struct Args {
         std::u16string hint;
         bool visible = true;
@@ -29,7 +29,7 @@ public:
     void formCreated() override;
     void formDestroying() override;
 
-private:
+  private:
     void update();
 
     std::u16string hint_;

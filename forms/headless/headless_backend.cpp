@@ -10,7 +10,7 @@
 namespace forms::headless {
 
 class HeadlessBackend::Window : public WindowPort {
-public:
+  public:
     Window(HeadlessBackend& backend, const Form& form) : backend_(backend), form_(form) {
         backend_.windows_[&form_] = this;
     }
@@ -29,7 +29,7 @@ public:
 
     WindowState state;
 
-private:
+  private:
     HeadlessBackend& backend_;
     const Form& form_;
 };
@@ -47,7 +47,9 @@ void HeadlessBackend::startTimer(Timer& timer) {
     timers_[&timer] = {&timer, now_ + timer.interval(), ++order_};
 }
 
-void HeadlessBackend::stopTimer(Timer& timer) { timers_.erase(&timer); }
+void HeadlessBackend::stopTimer(Timer& timer) {
+    timers_.erase(&timer);
+}
 
 void HeadlessBackend::postMessage(Form& form, const Message& message) {
     messages_.emplace_back(&form, message);
@@ -58,18 +60,22 @@ void HeadlessBackend::processMessages() {
         auto [form, message] = messages_.front();
         messages_.pop_front();
         // A message for a form destroyed meanwhile goes nowhere, as for a destroyed window.
-        if (!windows_.contains(form)) continue;
-        if (!form->application().filterMessage(message, form)) form->dispatchMessage(message);
+        if (!windows_.contains(form))
+            continue;
+        if (!form->application().filterMessage(message, form))
+            form->dispatchMessage(message);
     }
 }
 
 std::optional<std::uint64_t> HeadlessBackend::nextDue() const {
     std::optional<std::uint64_t> due;
     for (const auto& [timer, entry] : timers_) {
-        if (!due || entry.due < *due) due = entry.due;
+        if (!due || entry.due < *due)
+            due = entry.due;
     }
     for (const Scheduled& s : scheduled_) {
-        if (!due || s.due < *due) due = s.due;
+        if (!due || s.due < *due)
+            due = s.due;
     }
     return due;
 }
@@ -91,7 +97,8 @@ bool HeadlessBackend::fireNext(std::uint64_t limit) {
         timer != nullptr && (scheduled == scheduled_.end() || timer->due < scheduled->due ||
                              (timer->due == scheduled->due && timer->order < scheduled->order));
     if (timerFirst) {
-        if (timer->due > limit) return false;
+        if (timer->due > limit)
+            return false;
         Timer* fired = timer->timer;
         now_ = timer->due;
         // Rescheduled before the handler runs, so that the handler can stop or restart it.
@@ -99,7 +106,8 @@ bool HeadlessBackend::fireNext(std::uint64_t limit) {
         fired->tick();
         return true;
     }
-    if (scheduled == scheduled_.end() || scheduled->due > limit) return false;
+    if (scheduled == scheduled_.end() || scheduled->due > limit)
+        return false;
     now_ = scheduled->due;
     std::function<void()> action = std::move(scheduled->action);
     scheduled_.erase(scheduled);
@@ -110,7 +118,8 @@ bool HeadlessBackend::fireNext(std::uint64_t limit) {
 void HeadlessBackend::advance(std::uint64_t ms) {
     const std::uint64_t target = now_ + ms;
     processMessages();
-    while (!terminated_ && fireNext(target)) processMessages();
+    while (!terminated_ && fireNext(target))
+        processMessages();
     now_ = std::max(now_, target);
     processMessages();
 }
@@ -166,10 +175,12 @@ MenuItem* HeadlessBackend::trackPopupMenu(PopupMenu& menu, Point screen) {
             RecordingCanvas measureCanvas;
             int width = 0;
             int height = 0;
-            if (item.onMeasureItem) item.onMeasureItem(measureCanvas, width, height);
+            if (item.onMeasureItem)
+                item.onMeasureItem(measureCanvas, width, height);
             record.itemSizes.emplace_back(width, height);
             RecordingCanvas canvas;
-            if (item.onDrawItem) item.onDrawItem(canvas, {0, top, width, height}, &item == chosen);
+            if (item.onDrawItem)
+                item.onDrawItem(canvas, {0, top, width, height}, &item == chosen);
             record.itemDrawings.push_back(std::move(canvas));
             top += height;
         }
@@ -181,10 +192,12 @@ MenuItem* HeadlessBackend::trackPopupMenu(PopupMenu& menu, Point screen) {
 bool HeadlessBackend::runFileDialog(FileDialog& dialog) {
     fileDialogs_.push_back(
         {dialog.kind(), dialog.filter, dialog.defaultExt, dialog.initialDir, dialog.options});
-    if (fileAnswers_.empty()) return false;
+    if (fileAnswers_.empty())
+        return false;
     std::optional<std::u16string> answer = fileAnswers_.front();
     fileAnswers_.pop_front();
-    if (!answer) return false;
+    if (!answer)
+        return false;
     dialog.fileName = *answer;
     return true;
 }
@@ -199,9 +212,12 @@ MessageBoxAnswer HeadlessBackend::messageBox(Form*, const std::u16string& text,
         return answer;
     }
     switch (buttons) {
-        case MessageBoxButtons::OkCancel: return MessageBoxAnswer::Ok;
-        case MessageBoxButtons::YesNo: return MessageBoxAnswer::Yes;
-        case MessageBoxButtons::Ok: break;
+        case MessageBoxButtons::OkCancel:
+            return MessageBoxAnswer::Ok;
+        case MessageBoxButtons::YesNo:
+            return MessageBoxAnswer::Yes;
+        case MessageBoxButtons::Ok:
+            break;
     }
     return MessageBoxAnswer::Ok;
 }
@@ -210,7 +226,9 @@ void HeadlessBackend::updateTrayIcon(TrayIcon& icon) {
     trayIcons_[&icon] = {icon.visible(), icon.hint()};
 }
 
-void HeadlessBackend::removeTrayIcon(TrayIcon& icon) { trayIcons_[&icon].shown = false; }
+void HeadlessBackend::removeTrayIcon(TrayIcon& icon) {
+    trayIcons_[&icon].shown = false;
+}
 
 void HeadlessBackend::answerPopup(std::optional<std::string> itemName) {
     popupAnswers_.push_back(std::move(itemName));
@@ -226,7 +244,8 @@ void HeadlessBackend::answerMessageBox(MessageBoxAnswer answer) {
 
 const WindowState& HeadlessBackend::window(const Form& form) const {
     const auto found = windows_.find(&form);
-    if (found == windows_.end()) throw std::out_of_range("form " + form.name() + " has no window");
+    if (found == windows_.end())
+        throw std::out_of_range("form " + form.name() + " has no window");
     return found->second->state;
 }
 
@@ -267,7 +286,9 @@ void HeadlessBackend::click(Control& control, MouseButton button) {
     release(control, button);
 }
 
-void HeadlessBackend::moveMouse(Form& form, Point client) { form.mouseMove({}, client); }
+void HeadlessBackend::moveMouse(Form& form, Point client) {
+    form.mouseMove({}, client);
+}
 
 RecordingCanvas HeadlessBackend::render(const Form& form) const {
     RecordingCanvas canvas;

@@ -24,7 +24,7 @@ namespace forms::headless {
 // A modal loop that would wait for a user who is not there: nothing is scheduled and the form
 // is still open.
 class StalledModalLoop : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -66,7 +66,7 @@ struct TrayState {
 };
 
 class HeadlessBackend : public Backend {
-public:
+  public:
     explicit HeadlessBackend(std::filesystem::path applicationFolder = {});
     ~HeadlessBackend() override;
 
@@ -131,7 +131,7 @@ public:
 
     class Window;
 
-private:
+  private:
     struct TimerEntry {
         Timer* timer;
         std::uint64_t due;

@@ -5,7 +5,8 @@ namespace forms::headless {
 std::vector<std::u16string> RecordingCanvas::texts() const {
     std::vector<std::u16string> all;
     for (const DrawOp& op : ops_) {
-        if (op.kind == DrawOp::Kind::Text) all.push_back(op.text);
+        if (op.kind == DrawOp::Kind::Text)
+            all.push_back(op.text);
     }
     return all;
 }
@@ -19,8 +20,8 @@ void RecordingCanvas::doFrameRect(Rect r, Colour c) {
 }
 
 void RecordingCanvas::doLine(Point from, Point to, Colour c) {
-    ops_.push_back({DrawOp::Kind::Line, {from.x, from.y, to.x - from.x, to.y - from.y}, c, {},
-                    font(), {}});
+    ops_.push_back(
+        {DrawOp::Kind::Line, {from.x, from.y, to.x - from.x, to.y - from.y}, c, {}, font(), {}});
 }
 
 void RecordingCanvas::doText(Rect r, std::u16string_view text, TextFormat format) {

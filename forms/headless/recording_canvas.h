@@ -12,28 +12,28 @@ namespace forms::headless {
 struct DrawOp {
     enum class Kind { Fill, Frame, Line, Text, Bitmap };
     Kind kind = Kind::Fill;
-    Rect rect;          // Fill, Frame, Text, Bitmap; for a line: from (left, top) to (right, bottom)
-    Colour colour;      // Fill, Frame, Line; the font's colour for Text
+    Rect rect;      // Fill, Frame, Text, Bitmap; for a line: from (left, top) to (right, bottom)
+    Colour colour;  // Fill, Frame, Line; the font's colour for Text
     std::u16string text;
     Font font;
     TextFormat format;
 };
 
 class RecordingCanvas : public Canvas {
-public:
+  public:
     const std::vector<DrawOp>& ops() const { return ops_; }
     // The texts drawn, in order.
     std::vector<std::u16string> texts() const;
     void clear() { ops_.clear(); }
 
-protected:
+  protected:
     void doFillRect(Rect r, Colour c) override;
     void doFrameRect(Rect r, Colour c) override;
     void doLine(Point from, Point to, Colour c) override;
     void doText(Rect r, std::u16string_view text, TextFormat format) override;
     void doBitmap(const Bitmap& picture, const BitmapDrawing& drawing) override;
 
-private:
+  private:
     std::vector<DrawOp> ops_;
 };
 

@@ -5,14 +5,16 @@
 namespace forms::win32 {
 
 COLORREF colourRef(Colour colour) {
-    if (colour.isSystem()) return GetSysColor(colour.systemIndex);
+    if (colour.isSystem())
+        return GetSysColor(colour.systemIndex);
     return RGB(colour.red, colour.green, colour.blue);
 }
 
 HFONT FontCache::fontFor(const Font& font) {
     const Key key{font.face, font.charset, font.sizePoints, font.bold, font.italic, font.underline};
     auto found = fonts_.find(key);
-    if (found != fonts_.end()) return found->second.get();
+    if (found != fonts_.end())
+        return found->second.get();
 
     LOGFONTW description{};
     const WindowDc screen(nullptr);

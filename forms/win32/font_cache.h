@@ -12,10 +12,10 @@
 namespace forms::win32 {
 
 class FontCache {
-public:
+  public:
     HFONT fontFor(const Font& font);
 
-private:
+  private:
     using Key = std::tuple<std::u16string, int, int, bool, bool, bool>;
     std::map<Key, UniqueFont> fonts_;
 };

@@ -27,18 +27,20 @@ ShiftState shiftOf(WPARAM keys) {
 
 FormWindow::FormWindow(Win32Backend& backend, Form& form) : backend_(backend), form_(form) {
     const Rect outer = form.outerBounds();
-    const std::wstring className = wide(std::u16string(form.className().begin(), form.className().end()));
+    const std::wstring className =
+        wide(std::u16string(form.className().begin(), form.className().end()));
     const std::wstring caption = wide(form.caption());
     // Forms draw their own frame. The first form stands for the program on the taskbar; the
     // others belong to it and stay above it.
     HWND owner = backend.ownerFor(form);
     const DWORD style = WS_POPUP | WS_CLIPCHILDREN | (form.acceptsInput() ? 0 : WS_DISABLED);
     const DWORD exStyle = owner == nullptr ? WS_EX_APPWINDOW : 0;
-    HWND created = CreateWindowExW(exStyle, className.c_str(), caption.c_str(), style, outer.left,
-                                   outer.top, outer.width, outer.height, owner, nullptr,
-                                   backend.instance(), this);
+    HWND created =
+        CreateWindowExW(exStyle, className.c_str(), caption.c_str(), style, outer.left, outer.top,
+                        outer.width, outer.height, owner, nullptr, backend.instance(), this);
     window_.reset(created);
-    if (created == nullptr) return;
+    if (created == nullptr)
+        return;
     backend.windowCreated(*this, form);
     createTooltip();
 }
@@ -46,7 +48,8 @@ FormWindow::FormWindow(Win32Backend& backend, Form& form) : backend_(backend), f
 FormWindow::~FormWindow() {
     backend_.windowDestroyed(form_);
     tooltip_.reset();
-    if (window_) SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
+    if (window_)
+        SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
 }
 
 void FormWindow::createTooltip() {
@@ -54,7 +57,8 @@ void FormWindow::createTooltip() {
                                    WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_.get(),
                                    nullptr, backend_.instance(), nullptr));
-    if (!tooltip_) return;
+    if (!tooltip_)
+        return;
     TOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -68,10 +72,13 @@ void FormWindow::createTooltip() {
 
 void FormWindow::setVisible(bool visible) {
     ShowWindow(window_.get(), visible ? SW_SHOW : SW_HIDE);
-    if (visible) UpdateWindow(window_.get());
+    if (visible)
+        UpdateWindow(window_.get());
 }
 
-void FormWindow::setEnabled(bool enabled) { EnableWindow(window_.get(), enabled ? TRUE : FALSE); }
+void FormWindow::setEnabled(bool enabled) {
+    EnableWindow(window_.get(), enabled ? TRUE : FALSE);
+}
 
 void FormWindow::setBounds(Rect outer) {
     settingBounds_ = true;
@@ -89,20 +96,27 @@ void FormWindow::bringToFront() {
     SetForegroundWindow(window_.get());
 }
 
-void FormWindow::invalidate() { InvalidateRect(window_.get(), nullptr, FALSE); }
+void FormWindow::invalidate() {
+    InvalidateRect(window_.get(), nullptr, FALSE);
+}
 
-void FormWindow::captureMouse() { SetCapture(window_.get()); }
+void FormWindow::captureMouse() {
+    SetCapture(window_.get());
+}
 
 void FormWindow::releaseMouse() {
-    if (GetCapture() == window_.get()) ReleaseCapture();
+    if (GetCapture() == window_.get())
+        ReleaseCapture();
 }
 
 void FormWindow::takeFocus() {
-    if (IsWindowVisible(window_.get()) && IsWindowEnabled(window_.get())) SetFocus(window_.get());
+    if (IsWindowVisible(window_.get()) && IsWindowEnabled(window_.get()))
+        SetFocus(window_.get());
 }
 
 void FormWindow::showHint(const std::u16string& hint) {
-    if (!tooltip_) return;
+    if (!tooltip_)
+        return;
     std::wstring text = wide(hint);
     TOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
@@ -120,7 +134,8 @@ Point FormWindow::clientPointOf(LPARAM lParam) const {
 }
 
 void FormWindow::trackLeave() {
-    if (trackingLeave_) return;
+    if (trackingLeave_)
+        return;
     TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, window_.get(), 0};
     trackingLeave_ = TrackMouseEvent(&track) != FALSE;
 }
@@ -131,10 +146,12 @@ void FormWindow::paint() {
     GetClientRect(window_.get(), &client);
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
-    if (width <= 0 || height <= 0) return;
+    if (width <= 0 || height <= 0)
+        return;
     const UniqueMemoryDc memory(CreateCompatibleDC(target.get()));
     const UniqueBitmap buffer(CreateCompatibleBitmap(target.get(), width, height));
-    if (!memory || !buffer) return;
+    if (!memory || !buffer)
+        return;
     {
         const Selection selected(memory.get(), buffer.get());
         GdiCanvas canvas(memory.get(), backend_.fonts());
@@ -146,10 +163,12 @@ void FormWindow::paint() {
 LRESULT CALLBACK FormWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
     auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr || !self->window_) return DefWindowProcW(window, message, wParam, lParam);
+    if (self == nullptr || !self->window_)
+        return DefWindowProcW(window, message, wParam, lParam);
     // Exceptions must not cross the system's frames: one that escapes a handler is shown, and
     // the program goes on.
     try {
@@ -166,7 +185,8 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         backend_.taskbarCreated(form_);
     }
     Message received{message, wParam, lParam, 0};
-    if (form_.dispatchMessage(received)) return received.result;
+    if (form_.dispatchMessage(received))
+        return received.result;
 
     switch (message) {
         case WM_PAINT:
@@ -178,7 +198,8 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             // The caption bar moves the window, as a title bar does.
             POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
             ScreenToClient(window, &p);
-            if (p.y >= 0 && p.y < form_.clientOffset().y && p.x >= 0) return HTCAPTION;
+            if (p.y >= 0 && p.y < form_.clientOffset().y && p.x >= 0)
+                return HTCAPTION;
             return HTCLIENT;
         }
         case WM_WINDOWPOSCHANGED: {
@@ -210,10 +231,12 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_MOUSELEAVE:
             trackingLeave_ = false;
-            if (!form_.mouseCaptured()) form_.mouseLeave();
+            if (!form_.mouseCaptured())
+                form_.mouseLeave();
             return 0;
         case WM_CAPTURECHANGED:
-            if (reinterpret_cast<HWND>(lParam) != window) form_.captureLost();
+            if (reinterpret_cast<HWND>(lParam) != window)
+                form_.captureLost();
             return 0;
         case WM_CHAR:
             form_.keyChar(static_cast<char16_t>(wParam));
@@ -225,10 +248,12 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             backend_.timerFired(wParam);
             return 0;
         case WM_MEASUREITEM:
-            if (backend_.measureMenuItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
+            if (backend_.measureMenuItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)))
+                return TRUE;
             break;
         case WM_DRAWITEM:
-            if (backend_.drawMenuItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+            if (backend_.drawMenuItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)))
+                return TRUE;
             break;
         case TrayCallbackMessage:
             backend_.trayNotification(static_cast<UINT>(wParam), lParam);

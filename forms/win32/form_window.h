@@ -13,7 +13,7 @@ namespace forms::win32 {
 class Win32Backend;
 
 class FormWindow : public WindowPort {
-public:
+  public:
     FormWindow(Win32Backend& backend, Form& form);
     ~FormWindow() override;
 
@@ -32,7 +32,7 @@ public:
 
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-private:
+  private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void paint();
     Point clientPointOf(LPARAM lParam) const;

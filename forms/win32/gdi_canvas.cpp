@@ -1,8 +1,8 @@
 #include "forms/win32/gdi_canvas.h"
 
 #include <algorithm>
-#include <vector>
 
+#include "forms/win32/bitmap_section.h"
 #include "forms/win32/handles.h"
 #include "forms/win32/wide_text.h"
 
@@ -10,31 +10,8 @@ namespace forms::win32 {
 
 namespace {
 
-RECT rectOf(Rect r) { return {r.left, r.top, r.right(), r.bottom()}; }
-
-// A device-independent section holding the picture, top row first.
-UniqueBitmap sectionOf(const Bitmap& picture, HDC dc) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = picture.width();
-    info.bmiHeader.biHeight = -picture.height();
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    UniqueBitmap section(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!section || bits == nullptr) return {};
-    auto* pixel = static_cast<std::uint8_t*>(bits);
-    for (int y = 0; y < picture.height(); ++y) {
-        for (int x = 0; x < picture.width(); ++x) {
-            const Colour c = picture.at(x, y);
-            *pixel++ = c.blue;
-            *pixel++ = c.green;
-            *pixel++ = c.red;
-            *pixel++ = 0;
-        }
-    }
-    return section;
+RECT rectOf(Rect r) {
+    return {r.left, r.top, r.right(), r.bottom()};
 }
 
 }  // namespace
@@ -67,8 +44,10 @@ void GdiCanvas::doText(Rect r, std::u16string_view text, TextFormat format) {
     SetTextColor(dc_, colourRef(this->font().colour));
     const std::wstring wideText = wide(text);
     UINT flags = DT_NOPREFIX | (format.clip ? 0u : static_cast<UINT>(DT_NOCLIP));
-    if (format.horizontal == TextFormat::Horizontal::Centre) flags |= DT_CENTER;
-    if (format.horizontal == TextFormat::Horizontal::Right) flags |= DT_RIGHT;
+    if (format.horizontal == TextFormat::Horizontal::Centre)
+        flags |= DT_CENTER;
+    if (format.horizontal == TextFormat::Horizontal::Right)
+        flags |= DT_RIGHT;
     RECT area = rectOf(r);
     if (format.wordWrap) {
         flags |= DT_WORDBREAK;
@@ -77,7 +56,8 @@ void GdiCanvas::doText(Rect r, std::u16string_view text, TextFormat format) {
             RECT measured = area;
             DrawTextW(dc_, wideText.c_str(), static_cast<int>(wideText.size()), &measured,
                       flags | DT_CALCRECT);
-            const int spare = std::max(0L, (area.bottom - area.top) - (measured.bottom - measured.top));
+            const int spare =
+                std::max(0L, (area.bottom - area.top) - (measured.bottom - measured.top));
             area.top += format.vertical == TextFormat::Vertical::Centre ? spare / 2 : spare;
         }
     } else if (format.vertical != TextFormat::Vertical::Top) {
@@ -88,10 +68,12 @@ void GdiCanvas::doText(Rect r, std::u16string_view text, TextFormat format) {
 }
 
 void GdiCanvas::doBitmap(const Bitmap& picture, const BitmapDrawing& drawing) {
-    if (picture.empty()) return;
+    if (picture.empty())
+        return;
     const UniqueMemoryDc source(CreateCompatibleDC(dc_));
     const UniqueBitmap section = sectionOf(picture, dc_);
-    if (!source || !section) return;
+    if (!source || !section)
+        return;
     const Selection selected(source.get(), section.get());
     const Rect d = drawing.destination;
     const int width = drawing.stretch ? d.width : std::min(d.width, picture.width());

@@ -9,17 +9,17 @@
 namespace forms::win32 {
 
 class GdiCanvas : public Canvas {
-public:
+  public:
     GdiCanvas(HDC dc, FontCache& fonts);
 
-protected:
+  protected:
     void doFillRect(Rect r, Colour c) override;
     void doFrameRect(Rect r, Colour c) override;
     void doLine(Point from, Point to, Colour c) override;
     void doText(Rect r, std::u16string_view text, TextFormat format) override;
     void doBitmap(const Bitmap& picture, const BitmapDrawing& drawing) override;
 
-private:
+  private:
     HDC dc_;
     FontCache& fonts_;
 };

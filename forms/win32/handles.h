@@ -9,7 +9,7 @@ namespace forms::win32 {
 
 template <class Handle, class Traits>
 class Owned {
-public:
+  public:
     Owned() = default;
     explicit Owned(Handle handle) : handle_(handle) {}
     ~Owned() { reset(); }
@@ -27,11 +27,12 @@ public:
     Handle get() const { return handle_; }
     explicit operator bool() const { return handle_ != Handle{}; }
     void reset(Handle handle = Handle{}) {
-        if (handle_ != Handle{}) Traits::close(handle_);
+        if (handle_ != Handle{})
+            Traits::close(handle_);
         handle_ = handle;
     }
 
-private:
+  private:
     Handle handle_{};
 };
 
@@ -58,7 +59,7 @@ using UniqueMenu = Owned<HMENU, MenuTraits>;
 
 template <class T>
 class UniqueGdi : public Owned<HGDIOBJ, GdiObjectTraits> {
-public:
+  public:
     UniqueGdi() = default;
     explicit UniqueGdi(T handle) : Owned(handle) {}
     T get() const { return static_cast<T>(Owned::get()); }
@@ -70,30 +71,31 @@ using UniqueBitmap = UniqueGdi<HBITMAP>;
 
 // A device context of a window, released when done.
 class WindowDc {
-public:
+  public:
     explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
     ~WindowDc() {
-        if (dc_ != nullptr) ReleaseDC(window_, dc_);
+        if (dc_ != nullptr)
+            ReleaseDC(window_, dc_);
     }
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
     HDC get() const { return dc_; }
 
-private:
+  private:
     HWND window_;
     HDC dc_;
 };
 
 // The painting context of WM_PAINT.
 class PaintDc {
-public:
+  public:
     explicit PaintDc(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }
     ~PaintDc() { EndPaint(window_, &paint_); }
     PaintDc(const PaintDc&) = delete;
     PaintDc& operator=(const PaintDc&) = delete;
     HDC get() const { return dc_; }
 
-private:
+  private:
     HWND window_;
     PAINTSTRUCT paint_{};
     HDC dc_;
@@ -101,13 +103,13 @@ private:
 
 // An object selected into a device context, put back when done.
 class Selection {
-public:
+  public:
     Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
     ~Selection() { SelectObject(dc_, previous_); }
     Selection(const Selection&) = delete;
     Selection& operator=(const Selection&) = delete;
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ previous_;
 };

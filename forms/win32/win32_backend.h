@@ -26,7 +26,7 @@ class FormWindow;
 constexpr UINT TrayCallbackMessage = WM_APP + 0x101;
 
 class Win32Backend : public Backend {
-public:
+  public:
     // An empty folder stands for the folder of the running program.
     explicit Win32Backend(HINSTANCE instance, std::filesystem::path applicationFolder = {});
     ~Win32Backend() override;
@@ -68,7 +68,7 @@ public:
     bool drawMenuItem(const DRAWITEMSTRUCT& draw);
     HWND ownerFor(const Form& form) const;
 
-private:
+  private:
     struct TrayEntry {
         UINT id;
         bool added;

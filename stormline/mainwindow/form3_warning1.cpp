@@ -23,13 +23,14 @@ forms::FormDesign design() {
 TForm3Warning1::TForm3Warning1(forms::Application& application, const forms::Form& mainWindow,
                                const LanguageTexts& texts)
     : forms::Form(application, design()),
-      TntLabel1(add<forms::Label>("TntLabel1",
-                                  {.bounds = {8, 24, 345, 41}, .transparent = true, .wordWrap = true})),
-      bsSkinButtonOK(add<forms::SkinButton>("bsSkinButtonOK",
-                                            {.bounds = {304, 59, 50, 25}, .skinElement = "button"})),
-      bsSkinButtonNO(add<forms::SkinButton>("bsSkinButtonNO",
-                                            {.bounds = {358, 59, 50, 25}, .skinElement = "button"})),
-      mainWindow_(mainWindow), texts_(texts) {
+      TntLabel1(add<forms::Label>(
+          "TntLabel1", {.bounds = {8, 24, 345, 41}, .transparent = true, .wordWrap = true})),
+      bsSkinButtonOK(add<forms::SkinButton>(
+          "bsSkinButtonOK", {.bounds = {304, 59, 50, 25}, .skinElement = "button"})),
+      bsSkinButtonNO(add<forms::SkinButton>(
+          "bsSkinButtonNO", {.bounds = {358, 59, 50, 25}, .skinElement = "button"})),
+      mainWindow_(mainWindow),
+      texts_(texts) {
     onCreate = [this] { FormCreate(); };
     onShow = [this] { FormShow(); };
     onDestroy = [this] { FormDestroy(); };
@@ -53,7 +54,9 @@ void TForm3Warning1::FormShow() {
     moveTo(dialogPosition(mainWindow_));
 }
 
-void TForm3Warning1::FormDestroy() { application().terminate(); }
+void TForm3Warning1::FormDestroy() {
+    application().terminate();
+}
 
 void TForm3Warning1::bsSkinButtonOKClick() {
     confirmed = true;

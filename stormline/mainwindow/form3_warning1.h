@@ -10,7 +10,7 @@
 namespace stormline {
 
 class TForm3Warning1 : public forms::Form {
-public:
+  public:
     TForm3Warning1(forms::Application& application, const forms::Form& mainWindow,
                    const LanguageTexts& texts);
 
@@ -23,7 +23,7 @@ public:
     forms::SkinButton& bsSkinButtonOK;
     forms::SkinButton& bsSkinButtonNO;
 
-private:
+  private:
     void FormCreate();
     void FormShow();
     void FormDestroy();

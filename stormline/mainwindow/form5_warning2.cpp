@@ -24,9 +24,10 @@ TForm5Warning2::TForm5Warning2(forms::Application& application, const forms::For
                                const LanguageTexts& texts)
     : forms::Form(application, design()),
       TntLabel1(add<forms::Label>("TntLabel1", {.bounds = {8, 16, 302, 14}, .transparent = true})),
-      bsSkinButtonOK(add<forms::SkinButton>("bsSkinButtonOK",
-                                            {.bounds = {304, 51, 50, 25}, .skinElement = "button"})),
-      mainWindow_(mainWindow), texts_(texts) {
+      bsSkinButtonOK(add<forms::SkinButton>(
+          "bsSkinButtonOK", {.bounds = {304, 51, 50, 25}, .skinElement = "button"})),
+      mainWindow_(mainWindow),
+      texts_(texts) {
     onCreate = [this] { FormCreate(); };
     onShow = [this] { FormShow(); };
     bsSkinButtonOK.onClick = [this] { bsSkinButtonOKClick(); };
@@ -41,8 +42,12 @@ void TForm5Warning2::FormCreate() {
     TntLabel1.setCaption(texts_.text(dialog_text::PlugInMessage));
 }
 
-void TForm5Warning2::FormShow() { moveTo(dialogPosition(mainWindow_)); }
+void TForm5Warning2::FormShow() {
+    moveTo(dialogPosition(mainWindow_));
+}
 
-void TForm5Warning2::bsSkinButtonOKClick() { application().terminate(); }
+void TForm5Warning2::bsSkinButtonOKClick() {
+    application().terminate();
+}
 
 }  // namespace stormline

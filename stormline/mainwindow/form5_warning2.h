@@ -9,14 +9,14 @@
 namespace stormline {
 
 class TForm5Warning2 : public forms::Form {
-public:
+  public:
     TForm5Warning2(forms::Application& application, const forms::Form& mainWindow,
                    const LanguageTexts& texts);
 
     forms::Label& TntLabel1;
     forms::SkinButton& bsSkinButtonOK;
 
-private:
+  private:
     void FormCreate();
     void FormShow();
     void bsSkinButtonOKClick();

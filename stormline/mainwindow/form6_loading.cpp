@@ -28,7 +28,8 @@ TForm6Loading::TForm6Loading(forms::Application& application, const forms::Form&
     : forms::Form(application, design()),
       Image2(add<forms::Image>("Image2", {.bounds = {24, 8, 342, 26}})),
       PBar(add<forms::ProgressBar>("PBar", {.bounds = {32, 64, 342, 17}, .min = 0, .max = 1000})),
-      mainWindow_(mainWindow), texts_(texts) {
+      mainWindow_(mainWindow),
+      texts_(texts) {
     for (int n = 1; n <= SegmentCount; ++n) {
         segments_[static_cast<std::size_t>(n - 1)] = &add<forms::Image>(
             "img" + std::to_string(n), {.bounds = {32 + 41 * (n - 1), 15, 40, 11}});
@@ -39,7 +40,8 @@ TForm6Loading::TForm6Loading(forms::Application& application, const forms::Form&
 }
 
 void TForm6Loading::showFirstSegmentOnly() {
-    for (int n = 1; n <= SegmentCount; ++n) img(n).setVisible(n == 1);
+    for (int n = 1; n <= SegmentCount; ++n)
+        img(n).setVisible(n == 1);
 }
 
 void TForm6Loading::FormCreate() {
@@ -48,8 +50,12 @@ void TForm6Loading::FormCreate() {
     setCaption(texts_.text(dialog_text::UploadCaption));
 }
 
-void TForm6Loading::FormShow() { moveTo(dialogPosition(mainWindow_)); }
+void TForm6Loading::FormShow() {
+    moveTo(dialogPosition(mainWindow_));
+}
 
-void TForm6Loading::FormDestroy() { application().terminate(); }
+void TForm6Loading::FormDestroy() {
+    application().terminate();
+}
 
 }  // namespace stormline

@@ -12,7 +12,7 @@
 namespace stormline {
 
 class TForm6Loading : public forms::Form {
-public:
+  public:
     static constexpr int SegmentCount = 8;
 
     TForm6Loading(forms::Application& application, const forms::Form& mainWindow,
@@ -26,7 +26,7 @@ public:
     forms::Image& Image2;
     forms::ProgressBar& PBar;
 
-private:
+  private:
     void FormCreate();
     void FormShow();
     void FormDestroy();

@@ -9,7 +9,7 @@
 namespace stormline {
 
 class LanguageTexts {
-public:
+  public:
     virtual ~LanguageTexts() = default;
     // Text `number`, empty when the language has none.
     virtual std::u16string text(int number) const = 0;
@@ -19,11 +19,11 @@ public:
 // The texts when no language file was found: every text is empty, the font is Arial 8 with the
 // default character set.
 class NoLanguageTexts : public LanguageTexts {
-public:
+  public:
     std::u16string text(int) const override { return {}; }
     const forms::Font& font() const override { return font_; }
 
-private:
+  private:
     forms::Font font_;
 };
 

@@ -4,7 +4,8 @@ namespace stormline {
 
 void showFormByName(forms::Application& application, std::string_view name) {
     forms::Form* form = application.findForm(name);
-    if (form == nullptr) return;
+    if (form == nullptr)
+        return;
     form->show();
     form->bringToFront();
 }

@@ -18,7 +18,8 @@ void expectGradient(const Bitmap& bitmap, int width, int height) {
     ASSERT_EQ(bitmap.width(), width);
     ASSERT_EQ(bitmap.height(), height);
     for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) EXPECT_EQ(bitmap.at(x, y), gradient(x, y)) << x << "," << y;
+        for (int x = 0; x < width; ++x)
+            EXPECT_EQ(bitmap.at(x, y), gradient(x, y)) << x << "," << y;
     }
 }
 

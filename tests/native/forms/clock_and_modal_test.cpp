@@ -12,7 +12,7 @@ namespace forms {
 namespace {
 
 class ClockTest : public testing::HeadlessTest {
-protected:
+  protected:
     Timer& timer(const std::string& name, unsigned interval, bool enabled) {
         Timer& t = form.add<Timer>(name, {.interval = interval, .enabled = enabled});
         t.onTimer = [this, &t] { fired.push_back(t.name() + "@" + std::to_string(backend.now())); };
@@ -74,9 +74,9 @@ TEST_F(ClockTest, PostedMessagesPassTheApplicationHookBeforeTheirForm) {
     form.post({1792, 0, 0});
     EXPECT_TRUE(seen.empty()) << "posted messages wait for the loop";
     backend.processMessages();
-    EXPECT_EQ(seen, (std::vector<std::string>{"hook 1536 for Form1", "form 1536",
-                                              "hook 689 for Form1", "hook 1792 for Form1",
-                                              "form 1792"}));
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{"hook 1536 for Form1", "form 1536", "hook 689 for Form1",
+                                        "hook 1792 for Form1", "form 1792"}));
 }
 
 TEST_F(ClockTest, AModalUploadOf83TicksRunsAtOnceWithTheOtherTimersRunning) {

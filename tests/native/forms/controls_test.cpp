@@ -19,7 +19,7 @@ namespace forms {
 namespace {
 
 class ControlsTest : public testing::HeadlessTest {
-protected:
+  protected:
     Form& form = plainForm("Form1", 500, 400);
 };
 
@@ -66,7 +66,8 @@ TEST_F(ControlsTest, ScrollBarKeepsItsPositionWithinTheMaximumLessThePage) {
 }
 
 TEST_F(ControlsTest, ScrollBarThumbFollowsADrag) {
-    ScrollBar& bar = form.add<ScrollBar>("bar", {.bounds = {0, 0, 20, 140}, .max = 20, .pageSize = 9});
+    ScrollBar& bar =
+        form.add<ScrollBar>("bar", {.bounds = {0, 0, 20, 140}, .max = 20, .pageSize = 9});
     // The arrows are 20 high; the thumb starts at the top of the 100-pixel track.
     backend.press(bar, MouseButton::Left, Point{10, 25});
     form.mouseMove({}, {10, 1000});
@@ -77,10 +78,12 @@ TEST_F(ControlsTest, ScrollBarThumbFollowsADrag) {
 }
 
 TEST_F(ControlsTest, SpinEditClampsStepsAndTakesTypedDigits) {
-    SpinEdit& field = form.add<SpinEdit>(
-        "bsSkinSpinEdit1",
-        {.bounds = {415, 132, 46, 20}, .min = 0, .max = 6.3, .increment = 0.1, .decimals = 1,
-         .maxLength = 5});
+    SpinEdit& field = form.add<SpinEdit>("bsSkinSpinEdit1", {.bounds = {415, 132, 46, 20},
+                                                             .min = 0,
+                                                             .max = 6.3,
+                                                             .increment = 0.1,
+                                                             .decimals = 1,
+                                                             .maxLength = 5});
     int changes = 0;
     field.onChange = [&] { ++changes; };
     EXPECT_EQ(field.text(), u"0.0");
@@ -94,7 +97,8 @@ TEST_F(ControlsTest, SpinEditClampsStepsAndTakesTypedDigits) {
     EXPECT_DOUBLE_EQ(field.value(), 5.8);
     EXPECT_EQ(changes, 3);
     form.setFocus(&field);
-    for (const char16_t c : std::u16string(u"1.2345678x")) form.keyChar(c);
+    for (const char16_t c : std::u16string(u"1.2345678x"))
+        form.keyChar(c);
     EXPECT_EQ(field.text(), u"1.234") << "at most five characters are typed";
     form.keyChar(u'\r');
     EXPECT_DOUBLE_EQ(field.value(), 1.234);
@@ -105,10 +109,12 @@ TEST_F(ControlsTest, SpinEditClampsStepsAndTakesTypedDigits) {
 }
 
 TEST_F(ControlsTest, CheckingARadioBoxUnchecksTheOthersOfItsGroup) {
-    RadioBox& one = form.add<RadioBox>("bsSkinCheckRadioBox1", {.bounds = {0, 0, 100, 20}, .checked = true});
+    RadioBox& one =
+        form.add<RadioBox>("bsSkinCheckRadioBox1", {.bounds = {0, 0, 100, 20}, .checked = true});
     RadioBox& two = form.add<RadioBox>("bsSkinCheckRadioBox2", {.bounds = {0, 30, 100, 20}});
     RadioBox& three = form.add<RadioBox>("bsSkinCheckRadioBox3", {.bounds = {0, 60, 100, 20}});
-    RadioBox& elsewhere = form.add<RadioBox>("other", {.bounds = {0, 90, 100, 20}, .checked = true, .group = 1});
+    RadioBox& elsewhere =
+        form.add<RadioBox>("other", {.bounds = {0, 90, 100, 20}, .checked = true, .group = 1});
     backend.click(three);
     EXPECT_FALSE(one.checked());
     EXPECT_FALSE(two.checked());
@@ -119,8 +125,10 @@ TEST_F(ControlsTest, CheckingARadioBoxUnchecksTheOthersOfItsGroup) {
 }
 
 TEST_F(ControlsTest, ListBoxRowsSelectionAndTopRow) {
-    ListBox& list = form.add<ListBox>("TntListBox1", {.bounds = {0, 0, 134, 145}, .itemHeight = 18});
-    for (int i = 0; i < 12; ++i) list.add({u"row" + std::u16string(1, u'a' + i), i % 2});
+    ListBox& list =
+        form.add<ListBox>("TntListBox1", {.bounds = {0, 0, 134, 145}, .itemHeight = 18});
+    for (int i = 0; i < 12; ++i)
+        list.add({u"row" + std::u16string(1, u'a' + i), i % 2});
     list.setTopRow(3);
     EXPECT_EQ(list.rowAt(40), 5);
     EXPECT_EQ(list.rowAt(-1), -1);
@@ -177,13 +185,15 @@ TEST_F(ControlsTest, TrayIconIsShownWithItsHintUntilItsFormGoes) {
 }
 
 TEST_F(ControlsTest, AutoSizedLabelsShowAllOfTheirCaption) {
-    form.add<Label>("TntLabel1", {.bounds = {8, 16, 302, 14}, .caption = u"grows", .transparent = true});
+    form.add<Label>("TntLabel1",
+                    {.bounds = {8, 16, 302, 14}, .caption = u"grows", .transparent = true});
     form.add<Label>("fixed", {.bounds = {8, 40, 30, 14}, .caption = u"cut", .autoSize = false});
     form.show();
     const headless::RecordingCanvas drawn = backend.render(form);
     int texts = 0;
     for (const headless::DrawOp& op : drawn.ops()) {
-        if (op.kind != headless::DrawOp::Kind::Text) continue;
+        if (op.kind != headless::DrawOp::Kind::Text)
+            continue;
         ++texts;
         EXPECT_EQ(op.format.clip, op.text == u"cut") << std::string(op.text.begin(), op.text.end());
         if (op.text == u"grows") {

@@ -17,7 +17,7 @@ using forms::Form;
 
 // A language whose text n reads "text n", in a font of its own.
 class NumberedTexts : public LanguageTexts {
-public:
+  public:
     NumberedTexts() {
         font_.face = u"MS PGothic";
         font_.charset = 128;
@@ -29,12 +29,12 @@ public:
     }
     const forms::Font& font() const override { return font_; }
 
-private:
+  private:
     forms::Font font_;
 };
 
 class DialogsTest : public forms::testing::HeadlessTest {
-protected:
+  protected:
     void createDialogs(const LanguageTexts& texts) {
         warning1 = &app.createForm<TForm3Warning1>(main, texts);
         warning2 = &app.createForm<TForm5Warning2>(main, texts);
@@ -112,14 +112,16 @@ TEST_F(DialogsTest, ResetConfirmationAnswersWithTheButtonThatEndedItsShowing) {
         const char* how;
         bool expected;
     };
-    const Case cases[] = {{"OK", true}, {"NO", false}, {"OK", true}, {"system close, then NO", false}};
+    const Case cases[] = {
+        {"OK", true}, {"NO", false}, {"OK", true}, {"system close, then NO", false}};
     for (const Case& c : cases) {
         backend.whenShownModally("Form3Warning1", [this, &c](Form&) {
             if (std::string(c.how) == "OK") {
                 backend.click(warning1->bsSkinButtonOK);
                 return;
             }
-            if (std::string(c.how) != "NO") warning1->systemClose();
+            if (std::string(c.how) != "NO")
+                warning1->systemClose();
             EXPECT_TRUE(warning1->visible()) << "the dialog has no close box";
             backend.click(warning1->bsSkinButtonNO);
         });
@@ -132,14 +134,16 @@ TEST_F(DialogsTest, ResetConfirmationAnswersWithTheButtonThatEndedItsShowing) {
 TEST_F(DialogsTest, AConfirmationShowingEndedOtherwiseNeverRepeatsAnEarlierYes) {
     NumberedTexts texts;
     createDialogs(texts);
-    backend.whenShownModally("Form3Warning1", [this](Form&) { backend.click(warning1->bsSkinButtonOK); });
+    backend.whenShownModally("Form3Warning1",
+                             [this](Form&) { backend.click(warning1->bsSkinButtonOK); });
     warning1->showModal();
     ASSERT_TRUE(warning1->confirmed);
     // The next showing is ended by the program, not by a button.
     backend.schedule(100, [this] { warning1->close(); });
     warning1->showModal();
     EXPECT_FALSE(warning1->confirmed);
-    backend.whenShownModally("Form3Warning1", [this](Form&) { backend.click(warning1->bsSkinButtonOK); });
+    backend.whenShownModally("Form3Warning1",
+                             [this](Form&) { backend.click(warning1->bsSkinButtonOK); });
     warning1->showModal();
     backend.schedule(100, [this] { app.terminate(); });
     warning1->showModal();
@@ -173,7 +177,8 @@ TEST_F(DialogsTest, TheProgressDialogStartsWithTheFirstSegmentAndItsBar) {
     createDialogs(texts);
     EXPECT_TRUE(loading->Image2.visible());
     EXPECT_TRUE(loading->img(1).visible());
-    for (int n = 2; n <= 8; ++n) EXPECT_FALSE(loading->img(n).visible()) << n;
+    for (int n = 2; n <= 8; ++n)
+        EXPECT_FALSE(loading->img(n).visible()) << n;
     EXPECT_EQ(loading->img(8).bounds(), (forms::Rect{32 + 41 * 7, 15, 40, 11}));
     EXPECT_EQ(loading->find<forms::Image>("img5"), &loading->img(5));
     EXPECT_EQ(loading->PBar.min(), 0);
@@ -191,15 +196,18 @@ TEST_F(DialogsTest, DestroyingTheConfirmationOrTheProgressDialogEndsTheApplicati
         const char* dialog;
         bool terminates;
     };
-    for (const Case c : {Case{"Form3Warning1", true}, Case{"Form5Warning2", false},
-                         Case{"Form6Loading", true}}) {
+    for (const Case c :
+         {Case{"Form3Warning1", true}, Case{"Form5Warning2", false}, Case{"Form6Loading", true}}) {
         forms::headless::HeadlessBackend ownBackend;
         forms::Application ownApp(ownBackend);
         Form& ownMain = ownApp.createForm<Form>(forms::testing::plainDesign("KsForm1"));
         NoLanguageTexts none;
-        if (std::string(c.dialog) == "Form3Warning1") ownApp.createForm<TForm3Warning1>(ownMain, none);
-        if (std::string(c.dialog) == "Form5Warning2") ownApp.createForm<TForm5Warning2>(ownMain, none);
-        if (std::string(c.dialog) == "Form6Loading") ownApp.createForm<TForm6Loading>(ownMain, none);
+        if (std::string(c.dialog) == "Form3Warning1")
+            ownApp.createForm<TForm3Warning1>(ownMain, none);
+        if (std::string(c.dialog) == "Form5Warning2")
+            ownApp.createForm<TForm5Warning2>(ownMain, none);
+        if (std::string(c.dialog) == "Form6Loading")
+            ownApp.createForm<TForm6Loading>(ownMain, none);
         ownApp.findForm(c.dialog)->destroy();
         EXPECT_EQ(ownBackend.terminated(), c.terminates) << c.dialog;
     }

@@ -24,7 +24,8 @@ class FormTest : public testing::HeadlessTest {};
 
 TEST_F(FormTest, ComponentsAreFoundByNamesBuiltAtRunTime) {
     Form& form = plainForm("KsForm1");
-    for (int n = 1; n <= 10; ++n) form.add<Label>("TntLabel" + std::to_string(n));
+    for (int n = 1; n <= 10; ++n)
+        form.add<Label>("TntLabel" + std::to_string(n));
     form.add<SkinButton>("bsSkinButtonOK");
     ASSERT_NE(form.find<Label>("TntLabel" + std::to_string(7)), nullptr);
     EXPECT_EQ(form.find<Label>("TntLabel7")->name(), "TntLabel7");
@@ -37,10 +38,12 @@ TEST_F(FormTest, ComponentsAreFoundByNamesBuiltAtRunTime) {
 // A form built the way the programs' forms are: components in the constructor, handlers bound
 // there, pictures and skin loaded before the creation handler.
 class DesignedForm : public Form {
-public:
+  public:
     DesignedForm(Application& app, std::vector<std::string>& log)
-        : Form(app, design()), picture(add<Image>("Image1", {.bounds = {0, 0, 3, 2}})),
-          timer(add<Timer>("Timer1", {.interval = 100, .enabled = true})), log_(log) {
+        : Form(app, design()),
+          picture(add<Image>("Image1", {.bounds = {0, 0, 3, 2}})),
+          timer(add<Timer>("Timer1", {.interval = 100, .enabled = true})),
+          log_(log) {
         onCreate = [this] {
             log_.push_back("create, picture " + std::to_string(picture.picture().width()) +
                            ", skin " + (skin().find("button") ? "loaded" : "missing"));
@@ -54,7 +57,7 @@ public:
     Image& picture;
     Timer& timer;
 
-private:
+  private:
     static FormDesign design() {
         FormDesign d = plainDesign("Designed");
         d.skinFile = "mainskin.ini";

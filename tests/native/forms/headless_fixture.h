@@ -20,7 +20,7 @@ inline FormDesign plainDesign(std::string name, int width = 300, int height = 20
 }
 
 class HeadlessTest : public ::testing::Test {
-protected:
+  protected:
     Form& plainForm(std::string name, int width = 300, int height = 200) {
         return app.createForm<Form>(plainDesign(std::move(name), width, height));
     }

@@ -17,7 +17,7 @@ namespace forms {
 namespace {
 
 class MouseTest : public testing::HeadlessTest {
-protected:
+  protected:
     void SetUp() override {
         form.show();
         for (Control* c : std::initializer_list<Control*>{&background, &button, &panel, &label}) {
@@ -39,7 +39,8 @@ protected:
     // Created before the button it lies under: pictures are below windowed controls anyway.
     SkinButton& button = form.add<SkinButton>("bsSkinButtonProfile1", {.bounds = {10, 10, 75, 25}});
     Image& background = form.add<Image>("ImgKBDLayout", {.bounds = {0, 0, 500, 300}});
-    SkinPanel& panel = form.add<SkinPanel>("bsSkinPanel1", {.bounds = {100, 100, 64, 21}, .hint = u"COPY"});
+    SkinPanel& panel =
+        form.add<SkinPanel>("bsSkinPanel1", {.bounds = {100, 100, 64, 21}, .hint = u"COPY"});
     Label& label = form.add<Label>("TntLabel1", {.bounds = {5, 3, 40, 18}, .parent = &panel});
     std::vector<std::string> events;
 };
@@ -51,10 +52,10 @@ TEST_F(MouseTest, TheControlThatGotThePressKeepsTheMouseUntilTheRelease) {
     form.mouseMove({}, {900, -50});
     form.mouseUp(MouseButton::Left, {}, {900, -50});
     form.mouseMove({}, {20, 20});
-    EXPECT_EQ(events, (std::vector<std::string>{
-                          "down ImgKBDLayout 200,200", "move ImgKBDLayout 240,210",
-                          "move ImgKBDLayout 900,-50", "up ImgKBDLayout 900,-50",
-                          "move bsSkinButtonProfile1 10,10"}));
+    EXPECT_EQ(events,
+              (std::vector<std::string>{"down ImgKBDLayout 200,200", "move ImgKBDLayout 240,210",
+                                        "move ImgKBDLayout 900,-50", "up ImgKBDLayout 900,-50",
+                                        "move bsSkinButtonProfile1 10,10"}));
     EXPECT_FALSE(form.mouseCaptured());
 }
 
@@ -65,7 +66,8 @@ TEST_F(MouseTest, AClickNeedsTheLeftButtonReleasedOverThePressedControl) {
     form.mouseUp(MouseButton::Left, {}, {300, 200});  // released elsewhere
     std::vector<std::string> clicks;
     for (const auto& e : events) {
-        if (e.rfind("click", 0) == 0) clicks.push_back(e);
+        if (e.rfind("click", 0) == 0)
+            clicks.push_back(e);
     }
     EXPECT_EQ(clicks, (std::vector<std::string>{"click bsSkinButtonProfile1"}));
     // The click comes before the mouse-up, as in the form framework.
@@ -114,6 +116,19 @@ TEST_F(MouseTest, AModalShowingEndsTheDragOfAnotherForm) {
     EXPECT_FALSE(backend.window(form).captured);
 }
 
+TEST_F(MouseTest, ADragEndsWhenItsFormIsDisabledOrItsControlHidden) {
+    form.mouseDown(MouseButton::Left, {}, {200, 200});
+    form.setEnabled(false);
+    form.setEnabled(true);
+    form.mouseDown(MouseButton::Left, {}, {20, 20});
+    button.hide();
+    form.mouseMove({}, {30, 30});
+    EXPECT_EQ(events,
+              (std::vector<std::string>{"down ImgKBDLayout 200,200", "lost ImgKBDLayout",
+                                        "down bsSkinButtonProfile1 10,10",
+                                        "lost bsSkinButtonProfile1", "move ImgKBDLayout 30,30"}));
+}
+
 TEST_F(MouseTest, HoverShowsTheHintAndTheHoverLook) {
     form.mouseMove({}, {110, 106});  // the label on the panel: the label has no hint
     EXPECT_EQ(backend.window(form).hint, u"");
@@ -133,7 +148,8 @@ TEST_F(MouseTest, APressedButtonIsDrawnDownOnlyWhileTheMouseIsOverIt) {
         button.setCaption(u"0");
         const headless::RecordingCanvas drawn = backend.render(form);
         for (const auto& op : drawn.ops()) {
-            if (op.kind == headless::DrawOp::Kind::Text && op.text == u"0") return op.rect.left;
+            if (op.kind == headless::DrawOp::Kind::Text && op.text == u"0")
+                return op.rect.left;
         }
         return -1;
     };

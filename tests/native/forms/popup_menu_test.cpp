@@ -13,7 +13,7 @@ namespace forms {
 namespace {
 
 class PopupMenuTest : public testing::HeadlessTest {
-protected:
+  protected:
     void SetUp() override {
         for (const char16_t* caption : {u"MACRO", u"CUT", u"COPY"}) {
             const int n = menu.count() + 1;
@@ -22,7 +22,9 @@ protected:
     }
     // One handler for every item, which tells the items apart by name.
     void bind(MenuItem& item) {
-        item.onClick = [this, &item] { chosen.push_back(item.name() + " " + narrow(item.caption())); };
+        item.onClick = [this, &item] {
+            chosen.push_back(item.name() + " " + narrow(item.caption()));
+        };
         item.onMeasureItem = [](Canvas&, int& width, int& height) {
             width = 80;
             height = 20;
@@ -48,7 +50,8 @@ TEST_F(PopupMenuTest, TheChosenItemsHandlerRunsAfterEveryItemWasMeasuredAndDrawn
     EXPECT_EQ(shown.screen, (Point{355, 620}));
     ASSERT_EQ(shown.itemDrawings.size(), 3u);
     EXPECT_EQ(shown.itemSizes[2], (std::pair{80, 20}));
-    EXPECT_EQ(shown.itemDrawings[1].ops()[0].colour, colours::Red) << "the chosen item drawn selected";
+    EXPECT_EQ(shown.itemDrawings[1].ops()[0].colour, colours::Red)
+        << "the chosen item drawn selected";
     EXPECT_EQ(shown.itemDrawings[0].ops()[0].colour, colours::Grey);
     EXPECT_EQ(shown.itemDrawings[2].ops()[0].rect, (Rect{0, 40, 80, 20}));
     EXPECT_EQ(shown.itemDrawings[2].texts(), (std::vector<std::u16string>{u"COPY"}));

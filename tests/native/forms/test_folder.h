@@ -12,7 +12,7 @@
 namespace forms::testing {
 
 class TestFolder {
-public:
+  public:
     TestFolder() {
         static std::atomic<int> counter{0};
         path_ = std::filesystem::temp_directory_path() /
@@ -42,7 +42,7 @@ public:
                   static_cast<std::streamsize>(bytes.size()));
     }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

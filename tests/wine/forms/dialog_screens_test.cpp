@@ -28,23 +28,29 @@ using forms::testing::pumpUntil;
 
 // The dialogs' texts in English, as a language file of the installation would give them.
 class EnglishTexts : public LanguageTexts {
-public:
+  public:
     std::u16string text(int number) const override {
         switch (number) {
-            case 29: return u"OK";
-            case 30: return u"NO";
-            case 31: return u"WARNING";
+            case 29:
+                return u"OK";
+            case 30:
+                return u"NO";
+            case 31:
+                return u"WARNING";
             case 32:
                 return u"Press \"Yes\", then the device will be reset to original default "
                        u"configuration, all the preset figure will be deleted.";
-            case 33: return u"Please plug-in Gaming Device to start the preset configuration !";
-            case 34: return u"Waiting..";
-            default: return {};
+            case 33:
+                return u"Please plug-in Gaming Device to start the preset configuration !";
+            case 34:
+                return u"Waiting..";
+            default:
+                return {};
         }
     }
     const forms::Font& font() const override { return font_; }
 
-private:
+  private:
     forms::Font font_;
 };
 
@@ -67,7 +73,8 @@ bool screenShows(const forms::Form& form, forms::win32::FontCache& fonts) {
     const forms::win32::UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
     const forms::win32::Selection selected(memory.get(), expected.get());
     const forms::Rect outer = form.outerBounds();
-    for (const auto [fx, fy] : {std::pair{0.1, 0.5}, {0.5, 0.1}, {0.9, 0.9}, {0.5, 0.5}, {0.75, 0.6}}) {
+    for (const auto [fx, fy] :
+         {std::pair{0.1, 0.5}, {0.5, 0.1}, {0.9, 0.9}, {0.5, 0.5}, {0.75, 0.6}}) {
         const int x = static_cast<int>(outer.width * fx);
         const int y = static_cast<int>(outer.height * fy);
         if (GetPixel(screen.get(), outer.left + x, outer.top + y) != GetPixel(memory.get(), x, y)) {
@@ -86,7 +93,7 @@ bool completePng(const std::filesystem::path& file) {
 }
 
 class DialogScreensTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         main.moveTo({300, 200});
         main.show();
@@ -147,7 +154,8 @@ TEST_F(DialogScreensTest, PlugInWarning) {
 }
 
 TEST_F(DialogScreensTest, ProgressDialogPartWayThroughATransfer) {
-    for (int n = 1; n <= 3; ++n) loading.img(n).show();
+    for (int n = 1; n <= 3; ++n)
+        loading.img(n).show();
     loading.PBar.setPosition(400);
     expectShownAndCaptured(loading, L"TForm6Loading", L"Waiting..", "TForm6Loading.png");
 }
@@ -155,7 +163,8 @@ TEST_F(DialogScreensTest, ProgressDialogPartWayThroughATransfer) {
 TEST_F(DialogScreensTest, ResetConfirmationAnswersWithItsButtonsAsAModalWindow) {
     forms::Timer& press = main.add<forms::Timer>("press", {.interval = 50, .enabled = true});
     press.onTimer = [&] {
-        if (!IsWindowVisible(backend.windowOf(warning1))) return;
+        if (!IsWindowVisible(backend.windowOf(warning1)))
+            return;
         press.disable();
         // A real click on OK: its middle, in the window's coordinates.
         const forms::Point at = warning1.bsSkinButtonOK.clientOrigin();

@@ -12,8 +12,8 @@
 #include "forms/application.h"
 #include "forms/file_dialog.h"
 #include "forms/timer.h"
-#include "forms/win32/win32_backend.h"
 #include "forms/win32/wide_text.h"
+#include "forms/win32/win32_backend.h"
 
 namespace forms {
 namespace {
@@ -23,7 +23,7 @@ constexpr int FileNameCombo = 0x47C;
 constexpr int FileNameEdit = 0x480;
 
 class SystemDialogsTest : public ::testing::Test {
-protected:
+  protected:
     // Each tick looks for a visible dialog window of the thread and, once found, works it. A
     // dialog still open ten seconds later is cancelled, and the test fails rather than hangs.
     void whenDialogOpens(std::function<void(HWND)> work) {
@@ -61,9 +61,12 @@ protected:
 TEST_F(SystemDialogsTest, AMessageBoxReturnsTheButtonPressed) {
     app.setTitle(u"Stormline");
     form.show();
-    whenDialogOpens([](HWND box) { PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0); });
-    EXPECT_EQ(app.messageBox(u"Sure?", u"Stormline", MessageBoxButtons::YesNo), MessageBoxAnswer::No);
-    whenDialogOpens([](HWND box) { PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); });
+    whenDialogOpens(
+        [](HWND box) { PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0); });
+    EXPECT_EQ(app.messageBox(u"Sure?", u"Stormline", MessageBoxButtons::YesNo),
+              MessageBoxAnswer::No);
+    whenDialogOpens(
+        [](HWND box) { PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); });
     EXPECT_EQ(app.messageBox(u"the \"make\" is too much.", u""), MessageBoxAnswer::Ok);
 }
 
@@ -86,10 +89,12 @@ TEST_F(SystemDialogsTest, TheOpenDialogReturnsTheChosenFileAndNothingWhenCancell
         PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     });
     EXPECT_TRUE(open.execute());
-    EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::path(win32::wide(open.fileName)), program))
+    EXPECT_TRUE(
+        std::filesystem::equivalent(std::filesystem::path(win32::wide(open.fileName)), program))
         << std::string(open.fileName.begin(), open.fileName.end());
 
-    whenDialogOpens([](HWND dialog) { PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); });
+    whenDialogOpens(
+        [](HWND dialog) { PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); });
     const std::u16string before = open.fileName;
     EXPECT_FALSE(open.execute());
     EXPECT_EQ(open.fileName, before);

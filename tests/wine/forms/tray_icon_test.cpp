@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include <string>

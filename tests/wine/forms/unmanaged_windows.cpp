@@ -22,8 +22,8 @@ bool windowsUnmanaged() {
 
 bool setWindowsUnmanaged() {
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, DriverSettings, 0, nullptr, 0, KEY_WRITE, nullptr,
-                        &key, nullptr) != ERROR_SUCCESS) {
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, DriverSettings, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS) {
         return false;
     }
     const wchar_t no[] = L"N";
@@ -36,7 +36,8 @@ bool setWindowsUnmanaged() {
 // Runs this program again with the same arguments; its exit code, or -1.
 int runAgain() {
     wchar_t program[MAX_PATH] = {};
-    if (GetModuleFileNameW(nullptr, program, MAX_PATH) == 0) return -1;
+    if (GetModuleFileNameW(nullptr, program, MAX_PATH) == 0)
+        return -1;
     std::wstring commandLine = GetCommandLineW();
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;

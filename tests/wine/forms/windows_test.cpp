@@ -3,16 +3,17 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <string>
 #include <vector>
 
 #include "forms/application.h"
+#include "forms/image.h"
 #include "forms/popup_menu.h"
 #include "forms/skin_button.h"
 #include "forms/skin_panel.h"
-#include "forms/image.h"
 #include "forms/timer.h"
 #include "forms/win32/win32_backend.h"
 #include "wine_wait.h"
@@ -49,7 +50,8 @@ BOOL CALLBACK findHintWindow(HWND window, LPARAM parameter) {
     auto* search = reinterpret_cast<HintWindowSearch*>(parameter);
     wchar_t className[64] = {};
     GetClassNameW(window, className, 64);
-    if (std::wstring(className) == TOOLTIPS_CLASSW && GetWindow(window, GW_OWNER) == search->owner) {
+    if (std::wstring(className) == TOOLTIPS_CLASSW &&
+        GetWindow(window, GW_OWNER) == search->owner) {
         search->found = window;
         return FALSE;
     }
@@ -60,7 +62,8 @@ BOOL CALLBACK findHintWindow(HWND window, LPARAM parameter) {
 std::wstring hintText(HWND form) {
     HintWindowSearch search{form, nullptr};
     EnumThreadWindows(GetCurrentThreadId(), findHintWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found == nullptr) return L"(no hint window)";
+    if (search.found == nullptr)
+        return L"(no hint window)";
     wchar_t text[256] = {};
     TOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
@@ -72,7 +75,7 @@ std::wstring hintText(HWND form) {
 }
 
 class WindowsTest : public ::testing::Test {
-protected:
+  protected:
     win32::Win32Backend backend{GetModuleHandleW(nullptr)};
     Application app{backend};
 };
@@ -144,7 +147,8 @@ TEST_F(WindowsTest, ThePressedControlKeepsTheMouseUntilReleaseOrUntilTheCaptureI
 TEST_F(WindowsTest, TheHintFollowsTheControlUnderTheMouse) {
     Form& form = app.createForm<Form>(design("TKsForm1", "KsForm1", u""));
     form.add<SkinPanel>("bsSkinPanel1", {.bounds = {10, 10, 64, 21}, .hint = u"COPY"});
-    form.add<SkinPanel>("bsSkinPanel2", {.bounds = {100, 10, 64, 21}, .hint = u"\u30B3\u30D4\u30FC"});
+    form.add<SkinPanel>("bsSkinPanel2",
+                        {.bounds = {100, 10, 64, 21}, .hint = u"\u30B3\u30D4\u30FC"});
     form.show();
     HWND window = backend.windowOf(form);
     SendMessageW(window, WM_MOUSEMOVE, 0, clientPoint(form, 20, 20));
@@ -206,18 +210,21 @@ TEST_F(WindowsTest, AnOwnerDrawnPopupMenuDrawsItsItemsAndReturnsTheChoice) {
     int step = 0;
     keys.onTimer = [&] {
         HWND open = FindWindowW(L"#32768", nullptr);
-        if (open == nullptr || !IsWindowVisible(open)) return;
+        if (open == nullptr || !IsWindowVisible(open))
+            return;
         const WPARAM key = step < 2 ? VK_DOWN : VK_RETURN;
         PostMessageW(open, WM_KEYDOWN, key, 0);
         PostMessageW(open, WM_KEYUP, key, 0xC0000000);
-        if (++step == 3) keys.disable();
+        if (++step == 3)
+            keys.disable();
     };
     form.show();
     keys.enable();
     menu.popup(form.clientToScreen({20, 20}));
     EXPECT_EQ(chosen, "pmenu2");
     std::string all;
-    for (const std::string& d : drawn) all += d + "; ";
+    for (const std::string& d : drawn)
+        all += d + "; ";
     EXPECT_NE(all.find("pmenu2 selected wide enough, 22 high"), std::string::npos) << all;
     EXPECT_NE(all.find("pmenu3 wide enough, 22 high"), std::string::npos) << all;
     EXPECT_EQ(all.find("too narrow"), std::string::npos) << all;
@@ -240,10 +247,12 @@ TEST_F(WindowsTest, FormsWithoutACloseBoxIgnoreTheSystemsCloseCommand) {
 TEST_F(WindowsTest, PostedMessagesPassTheApplicationHookBeforeTheForm) {
     Form& form = app.createForm<Form>(design("TKsForm1", "KsForm1", u""));
     std::vector<std::string> seen;
-    form.setMessageHandler(1536, [&](Message& m) { seen.push_back("form " + std::to_string(m.wParam)); });
+    form.setMessageHandler(1536,
+                           [&](Message& m) { seen.push_back("form " + std::to_string(m.wParam)); });
     app.onMessage = [&](Message& m, Form* target, bool& handled) {
         if (m.number == 1536 || m.number == 689) {
-            seen.push_back("hook " + std::to_string(m.number) + (target == &form ? " for KsForm1" : ""));
+            seen.push_back("hook " + std::to_string(m.number) +
+                           (target == &form ? " for KsForm1" : ""));
         }
         handled = m.number == 689;
     };
@@ -252,7 +261,8 @@ TEST_F(WindowsTest, PostedMessagesPassTheApplicationHookBeforeTheForm) {
     PostMessageW(backend.windowOf(form), 1536, 7, 0);
     Timer& stop = form.add<Timer>("stop", {.interval = 50, .enabled = true});
     stop.onTimer = [&] {
-        if (seen.size() >= 3) app.terminate();
+        if (seen.size() >= 3)
+            app.terminate();
     };
     app.run();
     EXPECT_EQ(seen, (std::vector<std::string>{"hook 689 for KsForm1", "hook 1536 for KsForm1",

@@ -10,8 +10,10 @@ bool pumpUntil(const std::function<bool()>& condition, double seconds) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }
-        if (condition()) return true;
-        if (GetTickCount64() >= deadline) return false;
+        if (condition())
+            return true;
+        if (GetTickCount64() >= deadline)
+            return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
     }
 }
@@ -26,8 +28,10 @@ bool startUnixProgram(const std::wstring& commandLine) {
                         nullptr, &startup, &process)) {
         return false;
     }
-    if (process.hThread != nullptr) CloseHandle(process.hThread);
-    if (process.hProcess != nullptr) CloseHandle(process.hProcess);
+    if (process.hThread != nullptr)
+        CloseHandle(process.hThread);
+    if (process.hProcess != nullptr)
+        CloseHandle(process.hProcess);
     return true;
 }
 

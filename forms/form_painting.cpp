@@ -1,0 +1,102 @@
+// How a form lays out and paints its controls: graphic controls below windowed ones, each
+// parent's children in the order they were added, the frame and caption bar from the skin.
+
+#include "forms/form.h"
+
+#include "forms/plain_look.h"
+
+namespace forms {
+
+namespace {
+
+// The caption bar's plain look, when the skin has no colours for the form.
+constexpr Colour PlainCaptionBar = Colour::rgb(10, 36, 106);
+
+}  // namespace
+
+std::vector<Control*> Form::childrenInPaintOrder(const Control* parent) const {
+    std::vector<Control*> children;
+    for (Control* c : controls_) {
+        if (c->parent() == parent && !c->windowed())
+            children.push_back(c);
+    }
+    for (Control* c : controls_) {
+        if (c->parent() == parent && c->windowed())
+            children.push_back(c);
+    }
+    return children;
+}
+
+Control* Form::childAt(const Control* parent, Point local) const {
+    const std::vector<Control*> children = childrenInPaintOrder(parent);
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+        Control* c = *it;
+        if (!c->visible() || !c->enabled() || !c->bounds().contains(local))
+            continue;
+        if (Control* inner = childAt(c, {local.x - c->left(), local.y - c->top()}))
+            return inner;
+        return c;
+    }
+    return nullptr;
+}
+
+Control* Form::controlAt(Point client) const {
+    return childAt(nullptr, client);
+}
+
+VisualState Form::stateOf(const Control& control) const {
+    for (const Control* c = &control; c != nullptr; c = c->parent()) {
+        if (!c->enabled())
+            return VisualState::Disabled;
+    }
+    if (!acceptsInput())
+        return VisualState::Disabled;
+    if (capturing_ && captured_ == &control) {
+        return captureOverTarget_ && capturedButton_ == MouseButton::Left ? VisualState::Down
+                                                                          : VisualState::Hover;
+    }
+    if (!capturing_ && hovered_ == &control)
+        return VisualState::Hover;
+    return VisualState::Normal;
+}
+
+void Form::paint(Canvas& canvas) const {
+    paintFrame(canvas);
+    Canvas::OriginScope client(canvas, clientOffset());
+    paintChildren(canvas, nullptr);
+}
+
+void Form::paintChildren(Canvas& canvas, const Control* parent) const {
+    for (const Control* c : childrenInPaintOrder(parent)) {
+        if (!c->visible())
+            continue;
+        Canvas::OriginScope scope(canvas, c->bounds().topLeft());
+        c->paint(canvas, {skin_, stateOf(*c), focused_ == c});
+        paintChildren(canvas, c);
+    }
+}
+
+void Form::paintFrame(Canvas& canvas) const {
+    const SkinElement* element = skin_.formElement(design_.className);
+    const Rect outer = outerBounds();
+    const Rect whole{0, 0, outer.width, outer.height};
+    const Point offset = clientOffset();
+    const Rect client{offset.x, offset.y, design_.clientWidth, design_.clientHeight};
+    const Bitmap* picture = element ? element->pictureFor(VisualState::Normal) : nullptr;
+    const Colour frame = element && element->frameColour ? *element->frameColour : PlainCaptionBar;
+    canvas.fillRect(whole, frame);
+    if (picture != nullptr) {
+        canvas.bitmap(*picture, {client, element->stretch, element->transparent});
+    } else {
+        canvas.fillRect(client, element && element->colour ? *element->colour : plain::Face);
+    }
+    if (!design_.captionBar || caption_.empty())
+        return;
+    Font captionFont = font_.inBold();
+    captionFont.colour = element && element->textColour ? *element->textColour : colours::White;
+    canvas.setFont(captionFont);
+    canvas.text({offset.x + 6, FrameBorder, design_.clientWidth - 12, CaptionBarHeight}, caption_,
+                {TextFormat::Horizontal::Left, TextFormat::Vertical::Centre, false});
+}
+
+}  // namespace forms
