@@ -67,7 +67,12 @@ void FormWindow::createTooltip() {
     tool.lpszText = const_cast<wchar_t*>(L"");
     SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     SendMessageW(tooltip_.get(), TTM_ACTIVATE, FALSE, 0);
-    SendMessageW(tooltip_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(backend_.hintFont()), FALSE);
+    useHintFont(backend_.hintFont());
+}
+
+void FormWindow::useHintFont(HFONT font) {
+    if (tooltip_)
+        SendMessageW(tooltip_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
 void FormWindow::setVisible(bool visible) {

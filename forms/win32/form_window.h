@@ -18,6 +18,7 @@ class FormWindow : public WindowPort {
     ~FormWindow() override;
 
     HWND handle() const { return window_.get(); }
+    void useHintFont(HFONT font);
 
     void setVisible(bool visible) override;
     void setEnabled(bool enabled) override;

@@ -123,6 +123,8 @@ void Win32Backend::setApplicationTitle(const std::u16string& title) {
 
 void Win32Backend::setHintFont(const Font& font) {
     hintFont_ = font;
+    for (const auto& [form, window] : windows_)
+        window->useHintFont(hintFont());
 }
 
 // Timers

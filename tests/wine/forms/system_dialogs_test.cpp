@@ -101,5 +101,32 @@ TEST_F(SystemDialogsTest, TheOpenDialogReturnsTheChosenFileAndNothingWhenCancell
     std::filesystem::remove_all(folder);
 }
 
+TEST_F(SystemDialogsTest, TheSaveDialogAddsTheDefaultExtension) {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::filesystem::path folder = std::filesystem::path(temp) / "forms-save-dialog";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+
+    SaveDialog& save = form.add<SaveDialog>(
+        "TntSaveDialog1", {.filter = u"Ks Halberd Configuration (*.KS1)|*.KS1",
+                           .defaultExt = u"KS1",
+                           .options = {.overwritePrompt = true, .hideReadOnly = true}});
+    save.initialDir = win32::utf16(folder.wstring());
+    form.show();
+    whenDialogOpens([&](HWND dialog) {
+        const std::wstring name = (folder / "profile2").wstring();
+        SetDlgItemTextW(dialog, FileNameCombo, name.c_str());
+        SetDlgItemTextW(dialog, FileNameEdit, name.c_str());
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    ASSERT_TRUE(save.execute());
+    // File names compare without regard to case (Wine writes the extension in lower case).
+    const std::filesystem::path chosen(win32::wide(save.fileName));
+    EXPECT_EQ(_wcsicmp(chosen.filename().c_str(), L"profile2.KS1"), 0) << chosen.string();
+    EXPECT_TRUE(std::filesystem::equivalent(chosen.parent_path(), folder));
+    std::filesystem::remove_all(folder);
+}
+
 }  // namespace
 }  // namespace forms

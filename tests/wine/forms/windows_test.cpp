@@ -58,10 +58,15 @@ BOOL CALLBACK findHintWindow(HWND window, LPARAM parameter) {
     return TRUE;
 }
 
-// The text the hint window of a form would show now.
-std::wstring hintText(HWND form) {
+HWND hintWindowOf(HWND form) {
     HintWindowSearch search{form, nullptr};
     EnumThreadWindows(GetCurrentThreadId(), findHintWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The text the hint window of a form would show now.
+std::wstring hintText(HWND form) {
+    HintWindowSearch search{form, hintWindowOf(form)};
     if (search.found == nullptr)
         return L"(no hint window)";
     wchar_t text[256] = {};
@@ -157,6 +162,21 @@ TEST_F(WindowsTest, TheHintFollowsTheControlUnderTheMouse) {
     EXPECT_EQ(hintText(window), L"\u30B3\u30D4\u30FC");
     SendMessageW(window, WM_MOUSEMOVE, 0, clientPoint(form, 250, 150));
     EXPECT_EQ(hintText(window), L"");
+
+    // The screen's hint font, set after the window was made, reaches its hint window.
+    Font hintFont;
+    hintFont.sizePoints = 12;
+    hintFont.charset = 128;
+    app.setHintFont(hintFont);
+    LOGFONTW used{};
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(hintWindowOf(window), WM_GETFONT, 0, 0));
+    ASSERT_NE(font, nullptr);
+    GetObjectW(font, sizeof used, &used);
+    EXPECT_EQ(std::wstring(used.lfFaceName), L"Arial");
+    EXPECT_EQ(used.lfCharSet, 128);
+    const HDC screen = GetDC(nullptr);
+    EXPECT_EQ(used.lfHeight, -MulDiv(12, GetDeviceCaps(screen, LOGPIXELSY), 72));
+    ReleaseDC(nullptr, screen);
 }
 
 TEST_F(WindowsTest, WindowTimersKeepRunningInsideAModalShowing) {
