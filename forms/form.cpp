@@ -148,17 +148,22 @@ void Form::showModal() {
     if (!created_ || modal_)
         return;
     application_.releaseMouseCapture();
-    const std::vector<Form*> disabled = application_.disableFormsForModal(*this);
+    // Whichever way the showing ends, even by an exception out of a handler, the other forms
+    // get their state back and the form is put away.
+    struct ModalShowing {
+        Form& form;
+        std::vector<Form*> disabled;
+        ~ModalShowing() {
+            form.modal_ = false;
+            for (Form* other : disabled)
+                other->enableAfterModal();
+            form.hide();
+        }
+    } showing{*this, application_.disableFormsForModal(*this)};
     modal_ = true;
     show();
     if (visible_)
         application_.backend().runModalLoop(*this);
-    modal_ = false;
-    for (Form* form : disabled)
-        form->enableAfterModal();
-    // A form that ended its modal showing without being closed (the application is ending) is
-    // put away all the same.
-    hide();
 }
 
 void Form::close() {

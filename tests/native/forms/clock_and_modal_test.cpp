@@ -124,7 +124,11 @@ TEST_F(ClockTest, NestedModalLoopsReturnInnerFirst) {
 
 TEST_F(ClockTest, AModalFormWaitingForNoOneIsReportedNotHung) {
     Form& dialog = plainForm("Dialog");
+    form.show();
     EXPECT_THROW(dialog.showModal(), headless::StalledModalLoop);
+    EXPECT_TRUE(form.acceptsInput()) << "the other forms get their state back";
+    EXPECT_FALSE(dialog.modal());
+    EXPECT_FALSE(dialog.visible());
 }
 
 TEST_F(ClockTest, TerminationEndsAModalLoop) {
