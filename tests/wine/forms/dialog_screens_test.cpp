@@ -102,6 +102,9 @@ class DialogScreensTest : public ::testing::Test {
     // Shows the dialog, waits until the display shows it, and writes its screenshot.
     void expectShownAndCaptured(forms::Form& dialog, const wchar_t* className,
                                 const wchar_t* caption, const std::string& file) {
+        // The installation's skin was found through the Windows path of the application folder.
+        ASSERT_NE(dialog.skin().formElement(dialog.className()), nullptr);
+        ASSERT_NE(dialog.skin().find("button"), nullptr);
         showFormByName(app, dialog.name());
         HWND window = backend.windowOf(dialog);
         ASSERT_TRUE(pumpUntil([&] { return IsWindowVisible(window) != FALSE; }));
