@@ -7,9 +7,11 @@
 
 #include "keylink/feature_operations.h"
 #include "keylink/read_operation.h"
+#include "keylink/win32/boundary.h"
 #include "keylink/win32/library_state.h"
 
 using keylink::win32::libraryState;
+using keylink::win32::withinBoundary;
 
 namespace {
 
@@ -27,55 +29,69 @@ LONG WINAPI InitDriver(HWND ownerWindow, UINT ownerMessage, DWORD, DWORD, DWORD 
                        DWORD usage) {
     // The keyboard's identity is the library's own; the programs' vendor and product
     // arguments are not used.
-    auto& state = libraryState();
-    state.host.setOwner(ownerWindow, ownerMessage);
-    state.list.setTarget(usagePage, usage);
-    state.window.createOnce(keylink::win32::notificationWindowProcedure);
-    state.list.rescan();
-    return 1;
+    return withinBoundary<LONG>(1, [&]() -> LONG {
+        auto& state = libraryState();
+        state.host.setOwner(ownerWindow, ownerMessage);
+        state.list.setTarget(usagePage, usage);
+        state.window.createOnce(keylink::win32::notificationWindowProcedure);
+        state.list.rescan();
+        return 1;
+    });
 }
 
 LONG WINAPI SetKbdFeatures(DWORD usagePage, DWORD usage, const BYTE* report) {
-    if (report) {
-        keylink::sendFeatureReport(libraryState().list, usagePage, usage,
-                                   keylink::FeatureReport(report, common::FeatureReportSize));
-    }
-    return 1;
+    return withinBoundary<LONG>(1, [&]() -> LONG {
+        if (report) {
+            keylink::sendFeatureReport(libraryState().list, usagePage, usage,
+                                       keylink::FeatureReport(report, common::FeatureReportSize));
+        }
+        return 1;
+    });
 }
 
 LONG WINAPI RemoveDevice() {
-    libraryState().list.releaseAll();
-    return 1;
+    return withinBoundary<LONG>(1, [&]() -> LONG {
+        libraryState().list.releaseAll();
+        return 1;
+    });
 }
 
 LONG WINAPI ReadDevice(DWORD usagePage, DWORD usage) {
-    keylink::startMatchingReaders(libraryState().list, usagePage, usage);
-    return 1;
+    return withinBoundary<LONG>(1, [&]() -> LONG {
+        keylink::startMatchingReaders(libraryState().list, usagePage, usage);
+        return 1;
+    });
 }
 
 LONG WINAPI DeviceArrival() {
-    return libraryState().list.rescan() ? 1 : 0;
+    return withinBoundary<LONG>(0, [&]() -> LONG { return libraryState().list.rescan() ? 1 : 0; });
 }
 
 LONG WINAPI GetKbdFeatures(DWORD vendorId, DWORD productId, DWORD usagePage, DWORD usage,
                            BYTE* buffer) {
-    if (buffer) {
-        keylink::readFeatureReport(libraryState().list, vendorId, productId, usagePage, usage,
-                                   keylink::FeatureBuffer(buffer, common::FeatureReportSize));
-    }
-    return 1;
+    return withinBoundary<LONG>(1, [&]() -> LONG {
+        if (buffer) {
+            keylink::readFeatureReport(libraryState().list, vendorId, productId, usagePage, usage,
+                                       keylink::FeatureBuffer(buffer, common::FeatureReportSize));
+        }
+        return 1;
+    });
 }
 
 LONG WINAPI GetIndexStr(DWORD vendorId, DWORD productId, DWORD usagePage, DWORD usage,
                         DWORD stringIndex, void* buffer, DWORD bufferBytes) {
-    return keylink::readIndexedString(libraryState().list, vendorId, productId, usagePage, usage,
-                                      stringIndex, callerBuffer(buffer, bufferBytes));
+    return withinBoundary<LONG>(0, [&]() -> LONG {
+        return keylink::readIndexedString(libraryState().list, vendorId, productId, usagePage,
+                                          usage, stringIndex, callerBuffer(buffer, bufferBytes));
+    });
 }
 
 LONG WINAPI GetManufacturerStr(DWORD vendorId, DWORD productId, DWORD usagePage, DWORD usage,
                                void* buffer, DWORD bufferBytes) {
-    return keylink::readManufacturerString(libraryState().list, vendorId, productId, usagePage,
-                                           usage, callerBuffer(buffer, bufferBytes));
+    return withinBoundary<LONG>(0, [&]() -> LONG {
+        return keylink::readManufacturerString(libraryState().list, vendorId, productId, usagePage,
+                                               usage, callerBuffer(buffer, bufferBytes));
+    });
 }
 
 }  // extern "C"

@@ -1,12 +1,11 @@
 #include "keylink/win32/library_state.h"
 
-#include <dbt.h>
-
-#include <cstring>
 #include <span>
 
+#include "common/little_endian.h"
 #include "common/messages.h"
 #include "keylink/device_change.h"
+#include "keylink/win32/boundary.h"
 #include "keylink/win32/device_stack_selection.h"
 
 namespace keylink::win32 {
@@ -18,8 +17,7 @@ std::span<const std::uint8_t> broadcastAt(LPARAM lParam) {
     if (lParam == 0)
         return {};
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(lParam);
-    DWORD size;
-    std::memcpy(&size, bytes, sizeof size);
+    std::uint32_t size = common::readLe32(std::span(bytes, dbt::SizeFieldBytes), 0);
     return {bytes, size};
 }
 
@@ -43,8 +41,10 @@ LRESULT CALLBACK notificationWindowProcedure(HWND window, UINT message, WPARAM w
             // tree, reach every top-level window with no lParam at all.
             std::span<const std::uint8_t> broadcast =
                 readsBroadcast(event) ? broadcastAt(lParam) : std::span<const std::uint8_t>();
-            handleDeviceChange(libraryState().list, event, broadcast);
-            return 0;
+            return withinBoundary<LRESULT>(0, [&]() -> LRESULT {
+                handleDeviceChange(libraryState().list, event, broadcast);
+                return 0;
+            });
         }
         case common::ReportRelayMessage: {
             const WindowHost& host = libraryState().host;

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "common/messages.h"
+#include "keylink/win32/boundary.h"
 
 namespace keylink::win32 {
 
@@ -23,7 +24,7 @@ DWORD WINAPI readerThread(LPVOID parameter) {
     {
         std::unique_ptr<ThreadStart> start(static_cast<ThreadStart*>(parameter));
         module = start->module;
-        exitCode = start->body();
+        exitCode = withinBoundary<DWORD>(1, [&]() -> DWORD { return start->body(); });
     }
     if (module)
         FreeLibraryAndExitThread(module, exitCode);
@@ -43,6 +44,10 @@ HMODULE pinThisModule() {
 }  // namespace
 
 OsHandle ReaderThreads::startThread(std::function<std::uint32_t()> body) {
+    return withinBoundary<OsHandle>(NoHandle, [&] { return startSystemThread(std::move(body)); });
+}
+
+OsHandle ReaderThreads::startSystemThread(std::function<std::uint32_t()> body) {
     auto start = std::make_unique<ThreadStart>();
     start->body = std::move(body);
     start->module = pinThisModule();

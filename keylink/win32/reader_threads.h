@@ -17,6 +17,8 @@ class ReaderThreads : public ReaderHost {
                      std::span<const std::uint8_t, RelayedReportSize> report) override;
 
   private:
+    OsHandle startSystemThread(std::function<std::uint32_t()> body);
+
     const NotificationWindow& window_;
 };
 
