@@ -197,5 +197,31 @@ TEST_F(FakeKeyboard, ReaderRelaysEachReportToTheOwnerWithItsListPosition) {
     EXPECT_EQ(owner.relayed().size(), 2u);
 }
 
+// A volume about to be removed is announced to every top-level window; no handle of ours may
+// hold anything up, but nothing else changes.
+TEST_F(FakeKeyboard, QueryRemoveStopsTheReaderWithoutARescan) {
+    NamedPipe pipe;
+    ASSERT_TRUE(pipe.valid());
+    {
+        std::lock_guard lock(fakeKeyboard().mutex);
+        fakeKeyboard().readPipeName = pipe.name();
+    }
+    OwnerWindow owner;
+    InitDriver(owner.handle(), OwnerMessage, 15450, 11031, 0xFF00, 0xFF00);
+    ASSERT_EQ(owner.takePresenceMessage(), std::optional<UINT>(1536));
+    ReadDevice(0xFF00, 0xFF00);
+    ASSERT_TRUE(win32::libraryState().list.readerRunning(1));
+
+    std::vector<std::uint8_t> volume(12 + 4, 0);
+    common::writeLe32(volume, 0, static_cast<std::uint32_t>(volume.size()));
+    common::writeLe32(volume, 4, DBT_DEVTYP_VOLUME);
+    EXPECT_EQ(sendDeviceChange(DBT_DEVICEQUERYREMOVE, volume), 0);
+
+    EXPECT_FALSE(win32::libraryState().list.isOpen(1));
+    EXPECT_TRUE(pumpUntil([&] { return pipe.clientGone(); }));
+    // A rescan would have posted before the send returned.
+    EXPECT_FALSE(owner.presenceMessageArrived());
+}
+
 }  // namespace
 }  // namespace keylink::testing
