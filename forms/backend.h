@@ -33,6 +33,7 @@ class WindowPort {
     virtual void setBounds(Rect outer) = 0;
     virtual void setCaption(const std::u16string& caption) = 0;
     virtual void bringToFront() = 0;
+    virtual void minimise() = 0;
     virtual void invalidate() = 0;
     virtual void captureMouse() = 0;
     virtual void releaseMouse() = 0;

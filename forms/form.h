@@ -27,17 +27,21 @@ struct FormDesign {
     std::u16string caption;
     int clientWidth = 0;
     int clientHeight = 0;
-    Point position;          // outer top-left corner on the screen
-    bool centred = false;    // centred on the screen instead
-    bool captionBar = true;  // the skin frame draws a caption bar with the caption
-    bool closeBox = true;    // without one, the system's close command is ignored
-    std::string skinFile;    // in the application folder's "skin", empty for none
+    Point position;            // outer top-left corner on the screen
+    bool centred = false;      // centred on the screen instead
+    bool captionBar = true;    // the skin frame draws a caption bar with the caption
+    bool closeBox = true;      // without one, the system's close command is ignored
+    bool minimiseBox = false;  // the caption bar offers to minimise the window
+    std::string skinFile;      // in the application folder's "skin", empty for none
     Font font;
 };
 
 // Width of the drawn frame and height of its caption bar.
 constexpr int FrameBorder = 1;
 constexpr int CaptionBarHeight = 20;
+
+// The boxes at the right end of the caption bar.
+enum class CaptionBox { None, Minimise, Close };
 
 class Form : public MouseEvents {
   public:
@@ -138,6 +142,9 @@ class Form : public MouseEvents {
     void paint(Canvas& canvas) const;
     // The deepest showing, enabled control at the point, or nullptr for the form's background.
     Control* controlAt(Point client) const;
+    // The caption box at a point of the window (outer coordinates), and where each one lies.
+    CaptionBox captionBoxAt(Point outer) const;
+    Rect captionBoxBounds(CaptionBox box) const;
 
     // Called by the application around the form's life.
     void finishCreation();
@@ -163,6 +170,8 @@ class Form : public MouseEvents {
     void updateHover(Control* hovered);
     void changeModalDisabled(int delta);
     void notifyCaptureLost(Control* target);
+    bool pressCaptionBox(Point client);
+    bool releaseCaptionBox(Point client);
     void applyEnabled();
     static Point localPoint(const Control* target, Point client);
 
@@ -184,6 +193,7 @@ class Form : public MouseEvents {
     bool enabled_ = true;
     int modalDisabled_ = 0;
 
+    CaptionBox pressedBox_ = CaptionBox::None;
     bool capturing_ = false;
     Control* captured_ = nullptr;
     MouseButton capturedButton_ = MouseButton::None;

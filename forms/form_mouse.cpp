@@ -3,6 +3,8 @@
 
 #include "forms/form.h"
 
+#include <utility>
+
 namespace forms {
 
 Point Form::localPoint(const Control* target, Point client) {
@@ -12,8 +14,40 @@ Point Form::localPoint(const Control* target, Point client) {
     return {client.x - origin.x, client.y - origin.y};
 }
 
+bool Form::pressCaptionBox(Point client) {
+    const Point offset = clientOffset();
+    const CaptionBox box = captionBoxAt({client.x + offset.x, client.y + offset.y});
+    if (box == CaptionBox::None || capturing_)
+        return false;
+    pressedBox_ = box;
+    if (window_)
+        window_->captureMouse();
+    invalidate();
+    return true;
+}
+
+// A caption box acts when the button is released over the box that was pressed.
+bool Form::releaseCaptionBox(Point client) {
+    if (pressedBox_ == CaptionBox::None)
+        return false;
+    const CaptionBox pressed = std::exchange(pressedBox_, CaptionBox::None);
+    if (window_)
+        window_->releaseMouse();
+    invalidate();
+    const Point offset = clientOffset();
+    if (captionBoxAt({client.x + offset.x, client.y + offset.y}) != pressed)
+        return true;
+    if (pressed == CaptionBox::Close)
+        systemClose();
+    else if (window_)
+        window_->minimise();
+    return true;
+}
+
 void Form::mouseDown(MouseButton button, ShiftState shift, Point client) {
-    if (!acceptsInput())
+    if (!acceptsInput() || pressedBox_ != CaptionBox::None)
+        return;
+    if (button == MouseButton::Left && pressCaptionBox(client))
         return;
     if (!capturing_) {
         Control* pressed = controlAt(client);
@@ -38,7 +72,7 @@ void Form::mouseDown(MouseButton button, ShiftState shift, Point client) {
 }
 
 void Form::mouseMove(ShiftState shift, Point client) {
-    if (!acceptsInput())
+    if (!acceptsInput() || pressedBox_ != CaptionBox::None)
         return;
     Control* under = controlAt(client);
     Control* target = capturing_ ? captured_ : under;
@@ -59,6 +93,8 @@ void Form::mouseMove(ShiftState shift, Point client) {
 
 void Form::mouseUp(MouseButton button, ShiftState shift, Point client) {
     if (!acceptsInput())
+        return;
+    if (button == MouseButton::Left && releaseCaptionBox(client))
         return;
     const bool wasCapturing = capturing_;
     Control* target = wasCapturing ? captured_ : controlAt(client);
@@ -98,6 +134,7 @@ void Form::releaseCapture() {
 }
 
 void Form::captureLost() {
+    pressedBox_ = CaptionBox::None;
     if (!capturing_)
         return;
     Control* target = captured_;
@@ -109,6 +146,12 @@ void Form::captureLost() {
 }
 
 void Form::cancelMouseCapture() {
+    if (pressedBox_ != CaptionBox::None) {
+        pressedBox_ = CaptionBox::None;
+        if (window_)
+            window_->releaseMouse();
+        invalidate();
+    }
     if (!capturing_)
         return;
     Control* target = captured_;

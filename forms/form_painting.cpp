@@ -3,6 +3,8 @@
 
 #include "forms/form.h"
 
+#include <algorithm>
+
 #include "forms/plain_look.h"
 
 namespace forms {
@@ -90,13 +92,54 @@ void Form::paintFrame(Canvas& canvas) const {
     } else {
         canvas.fillRect(client, element && element->colour ? *element->colour : plain::Face);
     }
-    if (!design_.captionBar || caption_.empty())
+    if (!design_.captionBar)
+        return;
+    const Colour text = element && element->textColour ? *element->textColour : colours::White;
+    int textRight = outer.width - 6;
+    for (const CaptionBox box : {CaptionBox::Minimise, CaptionBox::Close}) {
+        const Rect r = captionBoxBounds(box);
+        if (r.width == 0)
+            continue;
+        textRight = std::min(textRight, r.left - 4);
+        const Colour glyph = pressedBox_ == box ? frame : text;
+        if (pressedBox_ == box)
+            canvas.fillRect(r, text);
+        canvas.frameRect(r, text);
+        if (box == CaptionBox::Close) {
+            canvas.line({r.left + 4, r.top + 4}, {r.right() - 4, r.bottom() - 4}, glyph);
+            canvas.line({r.right() - 5, r.top + 4}, {r.left + 3, r.bottom() - 4}, glyph);
+        } else {
+            canvas.fillRect({r.left + 4, r.bottom() - 6, r.width - 8, 2}, glyph);
+        }
+    }
+    if (caption_.empty())
         return;
     Font captionFont = font_.inBold();
-    captionFont.colour = element && element->textColour ? *element->textColour : colours::White;
+    captionFont.colour = text;
     canvas.setFont(captionFont);
-    canvas.text({offset.x + 6, FrameBorder, design_.clientWidth - 12, CaptionBarHeight}, caption_,
+    canvas.text({offset.x + 6, FrameBorder, textRight - offset.x - 6, CaptionBarHeight}, caption_,
                 {TextFormat::Horizontal::Left, TextFormat::Vertical::Centre, false});
+}
+
+Rect Form::captionBoxBounds(CaptionBox box) const {
+    constexpr int Size = 16;
+    const bool present =
+        design_.captionBar && ((box == CaptionBox::Close && design_.closeBox) ||
+                               (box == CaptionBox::Minimise && design_.minimiseBox));
+    if (!present)
+        return {};
+    int right = outerBounds().width - FrameBorder - 2;
+    if (box == CaptionBox::Minimise && design_.closeBox)
+        right -= Size + 2;
+    return {right - Size, FrameBorder + (CaptionBarHeight - Size) / 2, Size, Size};
+}
+
+CaptionBox Form::captionBoxAt(Point outer) const {
+    for (const CaptionBox box : {CaptionBox::Minimise, CaptionBox::Close}) {
+        if (captionBoxBounds(box).contains(outer))
+            return box;
+    }
+    return CaptionBox::None;
 }
 
 }  // namespace forms

@@ -21,6 +21,7 @@ class HeadlessBackend::Window : public WindowPort {
     void setBounds(Rect outer) override { state.bounds = outer; }
     void setCaption(const std::u16string& caption) override { state.caption = caption; }
     void bringToFront() override { state.frontOrder = ++backend_.frontCounter_; }
+    void minimise() override { state.minimised = true; }
     void invalidate() override {}
     void captureMouse() override { state.captured = true; }
     void releaseMouse() override { state.captured = false; }

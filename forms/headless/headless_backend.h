@@ -35,6 +35,7 @@ struct WindowState {
     std::u16string caption;
     std::u16string hint;
     bool captured = false;
+    bool minimised = false;
     int frontOrder = 0;  // larger is further in front
 };
 

@@ -101,6 +101,10 @@ void FormWindow::bringToFront() {
     SetForegroundWindow(window_.get());
 }
 
+void FormWindow::minimise() {
+    ShowWindow(window_.get(), SW_MINIMIZE);
+}
+
 void FormWindow::invalidate() {
     InvalidateRect(window_.get(), nullptr, FALSE);
 }
@@ -200,10 +204,11 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             return 1;
         case WM_NCHITTEST: {
-            // The caption bar moves the window, as a title bar does.
             POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
             ScreenToClient(window, &p);
-            if (p.y >= 0 && p.y < form_.clientOffset().y && p.x >= 0)
+            // The caption bar moves the window, as a title bar does; its boxes are pressed.
+            if (p.y >= 0 && p.y < form_.clientOffset().y && p.x >= 0 &&
+                form_.captionBoxAt({p.x, p.y}) == CaptionBox::None)
                 return HTCAPTION;
             return HTCLIENT;
         }

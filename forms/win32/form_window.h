@@ -25,6 +25,7 @@ class FormWindow : public WindowPort {
     void setBounds(Rect outer) override;
     void setCaption(const std::u16string& caption) override;
     void bringToFront() override;
+    void minimise() override;
     void invalidate() override;
     void captureMouse() override;
     void releaseMouse() override;

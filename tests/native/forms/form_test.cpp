@@ -169,5 +169,43 @@ TEST_F(FormTest, AFormShownWithoutModalityCanThenRunModally) {
     EXPECT_FALSE(progress.visible());
 }
 
+TEST_F(FormTest, TheCaptionBoxesCloseAndMinimiseWhenReleasedOverThemselves) {
+    FormDesign boxes = plainDesign("KsForm1");
+    boxes.minimiseBox = true;
+    Form& main = app.createForm<Form>(boxes);
+    FormDesign noBoxes = plainDesign("Form2Macro");
+    noBoxes.closeBox = false;
+    Form& editor = app.createForm<Form>(noBoxes);
+    main.show();
+    editor.show();
+    // Points of the window, given to the form in its client coordinates as the window does.
+    const auto at = [](Form& form, Rect box, int dx = 0) {
+        const Point offset = form.clientOffset();
+        return Point{box.left + box.width / 2 - offset.x + dx, box.top + box.height / 2 - offset.y};
+    };
+    const Rect close = main.captionBoxBounds(CaptionBox::Close);
+    const Rect minimise = main.captionBoxBounds(CaptionBox::Minimise);
+    ASSERT_GT(close.width, 0);
+    EXPECT_LT(minimise.right(), close.left) << "minimise lies left of close";
+    EXPECT_EQ(main.captionBoxAt(close.topLeft()), CaptionBox::Close);
+    EXPECT_EQ(editor.captionBoxBounds(CaptionBox::Close).width, 0);
+    EXPECT_EQ(editor.captionBoxAt(close.topLeft()), CaptionBox::None);
+
+    // Pressed, then released elsewhere: nothing happens.
+    main.mouseDown(MouseButton::Left, {}, at(main, close));
+    EXPECT_TRUE(backend.window(main).captured);
+    main.mouseUp(MouseButton::Left, {}, at(main, close, -100));
+    EXPECT_TRUE(main.visible());
+    EXPECT_FALSE(backend.window(main).captured);
+
+    main.mouseDown(MouseButton::Left, {}, at(main, minimise));
+    main.mouseUp(MouseButton::Left, {}, at(main, minimise));
+    EXPECT_TRUE(backend.window(main).minimised);
+    EXPECT_TRUE(main.visible());
+    main.mouseDown(MouseButton::Left, {}, at(main, close));
+    main.mouseUp(MouseButton::Left, {}, at(main, close));
+    EXPECT_FALSE(main.visible());
+}
+
 }  // namespace
 }  // namespace forms

@@ -289,5 +289,32 @@ TEST_F(WindowsTest, PostedMessagesPassTheApplicationHookBeforeTheForm) {
                                               "form 7"}));
 }
 
+TEST_F(WindowsTest, TheCaptionBarMovesTheWindowAndItsBoxesMinimiseAndClose) {
+    FormDesign boxes = design("TKsForm1", "KsForm1", u"Stormline");
+    boxes.minimiseBox = true;
+    Form& form = app.createForm<Form>(boxes);
+    form.show();
+    HWND window = backend.windowOf(form);
+    ASSERT_TRUE(pumpUntil([&] { return IsWindowVisible(window) != FALSE; }));
+    const auto screen = [&](Point outer) {
+        return MAKELPARAM(form.left() + outer.x, form.top() + outer.y);
+    };
+    const auto middle = [](Rect r) { return Point{r.left + r.width / 2, r.top + r.height / 2}; };
+    const Point close = middle(form.captionBoxBounds(CaptionBox::Close));
+    const Point minimise = middle(form.captionBoxBounds(CaptionBox::Minimise));
+    EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, screen({40, 10})), HTCAPTION);
+    EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, screen(close)), HTCLIENT);
+    EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, screen({40, 60})), HTCLIENT);
+
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(minimise.x, minimise.y));
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(minimise.x, minimise.y));
+    EXPECT_TRUE(pumpUntil([&] { return IsIconic(window) != FALSE; }));
+    ShowWindow(window, SW_RESTORE);
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(close.x, close.y));
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(close.x, close.y));
+    EXPECT_FALSE(form.visible());
+    EXPECT_FALSE(IsWindowVisible(window));
+}
+
 }  // namespace
 }  // namespace forms
