@@ -1,49 +1,43 @@
 #include "emulator/key_playback.h"
 
+#include "common/key_block_modes.h"
+#include "stormline/macro/key_block_events.h"
+
 namespace emulator {
 namespace {
 
-constexpr std::uint8_t OneTimeMode = 0xA0;
-constexpr std::uint8_t RepeatWhileHeldMode = 0xA1;
-constexpr std::uint8_t RepeatUntilNextKeyMode = 0xA2;
-constexpr std::uint8_t FixedSequenceMode = 0xB0;
-
-constexpr std::uint8_t ReleaseBit = 0x80;
-constexpr std::uint8_t EndMarkBit = 0x40;
-constexpr std::uint8_t DelayMask = 0x3F;
-
 bool isPlayableMode(std::uint8_t mode) {
-    return mode == OneTimeMode || mode == RepeatWhileHeldMode || mode == RepeatUntilNextKeyMode ||
-           mode == FixedSequenceMode;
+    return common::isMacroMode(mode) || mode == common::ModeByte::FixedSequence;
 }
 
 // A launch key: its own code pressed and released with the end mark, as a fixed sequence.
 std::optional<std::uint8_t> launchCodeOf(const common::KeyBlock& block) {
-    const std::uint8_t code = block[0];
-    const bool isLaunch = block[common::ModeByteOffset] == FixedSequenceMode &&
-                          common::isKeyCode(code) && block[1] == 0x00 && block[2] == code &&
-                          block[3] == (ReleaseBit | EndMarkBit);
-    return isLaunch ? std::optional(code) : std::nullopt;
+    const macro::MacroEvent press = macro::eventAt(block, 0);
+    const macro::MacroEvent release = macro::eventAt(block, 1);
+    const bool isLaunch = macro::modeOf(block) == common::ModeByte::FixedSequence &&
+                          common::isKeyCode(press.code) && press.attr == 0 &&
+                          release.code == press.code &&
+                          release.attr == (macro::ReleaseBit | macro::EndMarkBit);
+    return isLaunch ? std::optional(press.code) : std::nullopt;
 }
 
 }  // namespace
 
 KeyPlayback playKeyBlock(const common::KeyBlock& block) {
     KeyPlayback playback;
-    playback.mode = block[common::ModeByteOffset];
+    playback.mode = macro::modeOf(block);
     if (!isPlayableMode(playback.mode))
         return playback;
     playback.launchCode = launchCodeOf(block);
     if (playback.launchCode)
         return playback;
-    for (std::size_t slot = 0; slot < common::EventSlotCount; ++slot) {
-        const std::uint8_t code = block[2 * slot];
-        const std::uint8_t attr = block[2 * slot + 1];
-        if (code != 0) {
-            playback.events.push_back({code, attr & ReleaseBit ? KeyAction::Break : KeyAction::Make,
-                                       static_cast<std::uint8_t>(attr & DelayMask)});
+    for (std::size_t slot = 0; slot < macro::SlotCount; ++slot) {
+        const macro::MacroEvent event = macro::eventAt(block, slot);
+        if (!event.empty()) {
+            playback.events.push_back(
+                {event.code, event.release() ? KeyAction::Break : KeyAction::Make, event.delay()});
         }
-        if (attr & EndMarkBit)
+        if (event.endMark())
             break;
     }
     return playback;
