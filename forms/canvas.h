@@ -13,8 +13,8 @@
 namespace forms {
 
 struct TextFormat {
-    enum class Horizontal { Left, Centre, Right };
-    enum class Vertical { Top, Centre, Bottom };
+    enum class Horizontal { Left, Centre };
+    enum class Vertical { Top, Centre };
     Horizontal horizontal = Horizontal::Left;
     Vertical vertical = Vertical::Top;
     bool wordWrap = false;

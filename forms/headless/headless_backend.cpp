@@ -287,10 +287,6 @@ void HeadlessBackend::click(Control& control, MouseButton button) {
     release(control, button);
 }
 
-void HeadlessBackend::moveMouse(Form& form, Point client) {
-    form.mouseMove({}, client);
-}
-
 RecordingCanvas HeadlessBackend::render(const Form& form) const {
     RecordingCanvas canvas;
     form.paint(canvas);

@@ -119,14 +119,12 @@ class HeadlessBackend : public Backend {
     bool terminated() const { return terminated_; }
     bool timerRunning(const Timer& timer) const { return timers_.contains(&timer); }
 
-    // The user's mouse, on a control (at a point of its own, by default its centre) or on a
-    // form's client area.
+    // The user's mouse on a control, at a point of its own (by default its centre).
     void press(Control& control, MouseButton button = MouseButton::Left,
                std::optional<Point> at = std::nullopt);
     void release(Control& control, MouseButton button = MouseButton::Left,
                  std::optional<Point> at = std::nullopt);
     void click(Control& control, MouseButton button = MouseButton::Left);
-    void moveMouse(Form& form, Point client);
     // Paints the form as its window would.
     RecordingCanvas render(const Form& form) const;
 

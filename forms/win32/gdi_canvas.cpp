@@ -46,23 +46,20 @@ void GdiCanvas::doText(Rect r, std::u16string_view text, TextFormat format) {
     UINT flags = DT_NOPREFIX | (format.clip ? 0u : static_cast<UINT>(DT_NOCLIP));
     if (format.horizontal == TextFormat::Horizontal::Centre)
         flags |= DT_CENTER;
-    if (format.horizontal == TextFormat::Horizontal::Right)
-        flags |= DT_RIGHT;
     RECT area = rectOf(r);
     if (format.wordWrap) {
         flags |= DT_WORDBREAK;
-        if (format.vertical != TextFormat::Vertical::Top) {
-            // Word-wrapped text is placed by its measured height.
+        if (format.vertical == TextFormat::Vertical::Centre) {
+            // Word-wrapped text is centred by its measured height.
             RECT measured = area;
             DrawTextW(dc_, wideText.c_str(), static_cast<int>(wideText.size()), &measured,
                       flags | DT_CALCRECT);
             const int spare =
                 std::max(0L, (area.bottom - area.top) - (measured.bottom - measured.top));
-            area.top += format.vertical == TextFormat::Vertical::Centre ? spare / 2 : spare;
+            area.top += spare / 2;
         }
-    } else if (format.vertical != TextFormat::Vertical::Top) {
-        flags |= DT_SINGLELINE |
-                 (format.vertical == TextFormat::Vertical::Centre ? DT_VCENTER : DT_BOTTOM);
+    } else if (format.vertical == TextFormat::Vertical::Centre) {
+        flags |= DT_SINGLELINE | DT_VCENTER;
     }
     DrawTextW(dc_, wideText.c_str(), static_cast<int>(wideText.size()), &area, flags);
 }

@@ -97,6 +97,19 @@ TEST(FormLifecycle, MissingArtworkLeavesPicturesEmptyAndTheSkinEmpty) {
     EXPECT_EQ(log, (std::vector<std::string>{"create, picture 0, skin missing"}));
 }
 
+TEST_F(FormTest, TheApplicationsTitleAndHintFontReachTheBackend) {
+    app.setTitle(u"KestrelTrayicon");
+    Font hints;
+    hints.face = u"SimSun-18030";
+    hints.charset = 134;
+    hints.sizePoints = 9;
+    app.setHintFont(hints);
+    EXPECT_EQ(backend.applicationTitle(), u"KestrelTrayicon");
+    EXPECT_EQ(app.title(), u"KestrelTrayicon");
+    EXPECT_EQ(backend.hintFont(), hints);
+    EXPECT_EQ(app.hintFont(), hints);
+}
+
 TEST_F(FormTest, FormsAreDestroyedLastCreatedFirst) {
     std::vector<std::string> order;
     for (const char* name : {"First", "Second", "Third"}) {
