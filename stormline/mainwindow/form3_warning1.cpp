@@ -11,6 +11,7 @@ forms::FormDesign design() {
     forms::FormDesign d;
     d.className = "TForm3Warning1";
     d.name = "Form3Warning1";
+    d.caption = u"WARNING";
     d.clientWidth = 444;
     d.clientHeight = 120;
     d.closeBox = false;

@@ -11,6 +11,7 @@ forms::FormDesign design() {
     forms::FormDesign d;
     d.className = "TForm5Warning2";
     d.name = "Form5Warning2";
+    d.caption = u"WARNING!";
     d.clientWidth = 389;
     d.clientHeight = 113;
     d.closeBox = false;
