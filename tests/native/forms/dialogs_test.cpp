@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "headless_fixture.h"
 #include "stormline/mainwindow/form3_warning1.h"
@@ -69,6 +70,15 @@ TEST_F(DialogsTest, EachDialogTakesItsTextsAndFontsWhenCreated) {
     EXPECT_TRUE(warning1->TntLabel1.wordWrap());
     EXPECT_TRUE(warning1->TntLabel1.transparent());
     EXPECT_TRUE(warning2->TntLabel1.transparent());
+}
+
+TEST_F(DialogsTest, TheConfirmationShowsItsCaptionMessageAndButtons) {
+    NumberedTexts texts;
+    createDialogs(texts);
+    warning1->show();
+    EXPECT_EQ(backend.render(*warning1).texts(),
+              (std::vector<std::u16string>{u"text 31", u"text 32", u"text 29", u"text 30"}));
+    EXPECT_EQ(backend.window(*warning1).caption, u"text 31");
 }
 
 TEST_F(DialogsTest, WithoutALanguageEveryTextIsEmptyAndNoDesignTextShows) {
