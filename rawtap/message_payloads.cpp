@@ -5,8 +5,10 @@
 namespace rawtap {
 
 namespace {
-constexpr std::uint16_t PrefixE0 = 0x02;
-constexpr std::uint16_t PrefixE1 = 0x04;
+// Flags values with an E0 or E1 prefix and no terminal-server bit: E0 (2) up to E0, E1 and the
+// release bit together (7).
+constexpr std::uint16_t LowestPrefixedFlags = 0x02;
+constexpr std::uint16_t HighestPrefixedFlags = 0x07;
 constexpr std::uint32_t PrefixMark = 0x1000;
 }  // namespace
 
@@ -19,8 +21,10 @@ ReportBlock firstReportBlock(const HidInput& input) {
 }
 
 std::uint32_t rawKeyLParam(const KeyboardInput& input) {
-    // Only the prefix bits count: the terminal-server bits above them say nothing about the key.
-    const bool prefixed = (input.flags & (PrefixE0 | PrefixE1)) != 0;
+    // The whole flags value decides, as receivers of this message expect: a terminal-server bit
+    // (8 and above) leaves the mark clear even beside E0 or E1.
+    const bool prefixed =
+        input.flags >= LowestPrefixedFlags && input.flags <= HighestPrefixedFlags;
     return std::uint32_t{input.makeCode} << 16 | (prefixed ? PrefixMark : 0);
 }
 

@@ -156,7 +156,10 @@ TEST_F(RawInputListenerTest, KeyboardInputSendsMakeCodeAndPrefixMark) {
         {"Pause, second event", 0x45, 0x00, 0xFF, 0x00450000},
         {"E0 and E1 together", 0x2A, 0x07, 0xFF, 0x002A1000},
         {"terminal-server bit alone", 0x1E, 0x08, 0x41, 0x001E0000},
-        {"terminal-server bit with E0", 0x48, 0x0A, 0x26, 0x00481000},
+        // Only flags values 2 to 7 carry the mark: a terminal-server bit clears it.
+        {"terminal-server LED bit with E0", 0x48, 0x0A, 0x26, 0x00480000},
+        {"terminal-server LED bit with E1", 0x1D, 0x0C, 0x13, 0x001D0000},
+        {"terminal-server shadow bit with E0", 0x48, 0x12, 0x26, 0x00480000},
         {"largest make code", 0xFFFF, 0x00, 0x00, 0xFFFF0000},
     };
     rawtap::InputHandle handle = 1;
