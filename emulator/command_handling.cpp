@@ -44,13 +44,13 @@ bool KeyboardFirmware::handleWrite(std::uint16_t address, const Chunk& data) {
 
 bool KeyboardFirmware::handleRead(std::uint16_t address) {
     if (address == common::StatusAddress) {
-        pending_.push_back(statusAnswer(leftFanOn_, rightFanOn_));
+        queueInputReport(statusAnswer(leftFanOn_, rightFanOn_));
         return true;
     }
     std::optional<Chunk> data = memory_.read(address);
     if (!data)
         return false;
-    pending_.push_back(readAnswer(address, *data));
+    queueInputReport(readAnswer(address, *data));
     return true;
 }
 

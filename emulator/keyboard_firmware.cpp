@@ -11,6 +11,12 @@ std::vector<InputReport> KeyboardFirmware::takeInputReports() {
     return reports;
 }
 
+void KeyboardFirmware::queueInputReport(const InputReport& report) {
+    if (pending_.size() == InputReportQueueCapacity)
+        pending_.pop_front();
+    pending_.push_back(report);
+}
+
 bool KeyboardFirmware::selectOnBoardProfile(int profile) {
     if (profile < 0 || profile >= common::ProfileCount)
         return false;
@@ -23,7 +29,7 @@ KeyPlayback KeyboardFirmware::pressKey(int key) {
         return {};
     KeyPlayback playback = playKeyBlock(memory_.keyBlock(onBoardProfile_, key));
     if (playback.launchCode)
-        pending_.push_back(launchKeyReport(*playback.launchCode));
+        queueInputReport(launchKeyReport(*playback.launchCode));
     return playback;
 }
 
@@ -32,7 +38,7 @@ void KeyboardFirmware::setFanState(bool leftOn, bool rightOn) {
         return;
     leftFanOn_ = leftOn;
     rightFanOn_ = rightOn;
-    pending_.push_back(fanChangeReport());
+    queueInputReport(fanChangeReport());
 }
 
 }  // namespace emulator

@@ -7,6 +7,7 @@
 // them: the transport drains the queue after the feature report call has returned, as a real
 // keyboard answers asynchronously.
 
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <span>
@@ -20,6 +21,10 @@
 namespace emulator {
 
 constexpr std::uint8_t HighestLevel = 3;
+// Input reports held for the transport. The host's HID driver buffers as many (its default) and
+// drops the oldest when its reader falls behind; the model does the same, so that a transport
+// that never drains the queue cannot make it grow without end.
+constexpr std::size_t InputReportQueueCapacity = 32;
 
 class KeyboardFirmware {
   public:
@@ -28,7 +33,8 @@ class KeyboardFirmware {
     // value out of range) changes nothing, queues nothing and gives false.
     bool receiveFeatureReport(common::HidCollection target, std::span<const std::uint8_t> report);
 
-    // The input reports queued since the last call, oldest first; the queue is left empty.
+    // The input reports queued since the last call, oldest first, at most
+    // InputReportQueueCapacity of the newest; the queue is left empty.
     std::vector<InputReport> takeInputReports();
     bool hasInputReports() const { return !pending_.empty(); }
 
@@ -55,6 +61,7 @@ class KeyboardFirmware {
   private:
     bool handleWrite(std::uint16_t address, const Chunk& data);
     bool handleRead(std::uint16_t address);
+    void queueInputReport(const InputReport& report);
 
     FirmwareMemory memory_;
     std::deque<InputReport> pending_;

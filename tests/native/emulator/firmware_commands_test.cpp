@@ -2,6 +2,7 @@
 
 #include <numeric>
 
+#include "common/little_endian.h"
 #include "emulator/keyboard_firmware.h"
 #include "stormline/core/configuration_model.h"
 #include "stormline/core/device_image.h"
@@ -60,6 +61,20 @@ TEST_F(Firmware, AnswersAreQueuedInOrderAndTakenOnce) {
     EXPECT_EQ(answers[2].bytes[3], 0xA1);
     EXPECT_FALSE(firmware.hasInputReports());
     EXPECT_TRUE(firmware.takeInputReports().empty());
+}
+
+// A transport that falls behind loses the oldest answers, never the newest, and the queue
+// stays bounded however many reads arrive.
+TEST_F(Firmware, UndrainedQueueKeepsTheNewestAnswers) {
+    const std::size_t sent = emulator::InputReportQueueCapacity + 8;
+    for (std::size_t i = 0; i < sent; ++i) {
+        ASSERT_TRUE(send(AnswerCollection,
+                         core::readFiveBytesReport(static_cast<std::uint16_t>(0x0004 + 5 * i))));
+    }
+    const std::vector<InputReport> answers = firmware.takeInputReports();
+    ASSERT_EQ(answers.size(), emulator::InputReportQueueCapacity);
+    EXPECT_EQ(common::readLe16(answers.front().bytes, 1), 0x0004 + 5 * 8);
+    EXPECT_EQ(common::readLe16(answers.back().bytes, 1), 0x0004 + 5 * (sent - 1));
 }
 
 TEST_F(Firmware, StatusAnswerCarriesBothFans) {
