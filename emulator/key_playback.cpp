@@ -1,6 +1,6 @@
 #include "emulator/key_playback.h"
 
-#include "common/key_block_modes.h"
+#include "common/key_block_encoding.h"
 #include "stormline/macro/key_block_events.h"
 
 namespace emulator {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "common/key_block_encoding.h"
 #include "common/utf16_field.h"
 #include "stormline/core/configuration_model.h"
 #include "stormline/core/shortcuts.h"
@@ -10,10 +11,10 @@
 namespace core {
 namespace {
 
-// Makes (attr 0x00), a break (0x80) and the last break with the end mark (0xC0).
-constexpr std::uint8_t MakeAttr = 0x00;
-constexpr std::uint8_t BreakAttr = 0x80;
-constexpr std::uint8_t LastBreakAttr = 0xC0;
+// The fixed sequences are makes without a pause, breaks, and a last break with the end mark.
+constexpr std::uint8_t MakeAttr = 0;
+constexpr std::uint8_t BreakAttr = common::ReleaseBit;
+constexpr std::uint8_t LastBreakAttr = common::ReleaseBit | common::EndMarkBit;
 
 void writeSlots(KeyRecord& record, std::initializer_list<std::uint8_t> bytes) {
     std::copy(bytes.begin(), bytes.end(), record.keyData.begin());

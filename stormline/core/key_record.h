@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-#include "common/key_block_modes.h"
+#include "common/key_block_encoding.h"
 #include "common/profile_layout.h"
 
 namespace core {

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "common/key_block_modes.h"
+#include "common/key_block_encoding.h"
 #include "common/profile_layout.h"
 #include "stormline/macro/macro_event.h"
 

@@ -4,11 +4,13 @@
 
 #include <cstdint>
 
+#include "common/key_block_encoding.h"
+
 namespace macro {
 
-constexpr std::uint8_t ReleaseBit = 0x80;  // 1 = break, 0 = make
-constexpr std::uint8_t EndMarkBit = 0x40;  // on the last event of the sequence only
-constexpr std::uint8_t DelayMask = 0x3F;   // pause after the event, in 0.1 s units
+using common::DelayMask;
+using common::EndMarkBit;
+using common::ReleaseBit;
 constexpr std::uint8_t MaxDelayUnits = 63;
 
 struct MacroEvent {
