@@ -186,6 +186,7 @@ TEST_F(RawtapListener, ShortReadShowsTheInputErrorBoxOwnedByTheListener) {
 
     const auto seen = boxes.seen();
     ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].caption, L"Test");
     EXPECT_EQ(seen[0].text, L"Input Error");
     EXPECT_EQ(seen[0].owner, listener);
     EXPECT_TRUE(owner.received.empty());

@@ -1,5 +1,7 @@
 #include "wine_test_support.h"
 
+#include <cwchar>
+
 #include "common/messages.h"
 
 namespace rawtap::testing {
@@ -19,6 +21,25 @@ void registerOwnerClass(WNDPROC procedure) {
 std::vector<std::uint8_t> copyOf(WPARAM address, std::size_t size) {
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(address);
     return std::vector<std::uint8_t>(bytes, bytes + size);
+}
+
+BOOL CALLBACK recordIfMessageBoxOfThisProcess(HWND window, LPARAM found) {
+    wchar_t className[16] = {};
+    DWORD process = 0;
+    GetClassNameW(window, className, 16);
+    GetWindowThreadProcessId(window, &process);
+    if (wcscmp(className, L"#32770") != 0 || process != GetCurrentProcessId() ||
+        !IsWindowVisible(window)) {
+        return TRUE;
+    }
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+HWND visibleMessageBoxOfThisProcess() {
+    HWND found = nullptr;
+    EnumWindows(recordIfMessageBoxOfThisProcess, reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 }  // namespace
@@ -86,17 +107,15 @@ std::vector<InputErrorBoxWatcher::SeenBox> InputErrorBoxWatcher::seen() const {
 
 void InputErrorBoxWatcher::watch() {
     while (!stopping_) {
-        HWND box = FindWindowW(L"#32770", L"Test");
-        DWORD process = 0;
-        if (box != nullptr)
-            GetWindowThreadProcessId(box, &process);
-        if (box != nullptr && process == GetCurrentProcessId() && IsWindowVisible(box)) {
+        if (const HWND box = visibleMessageBoxOfThisProcess()) {
+            wchar_t caption[64] = {};
             wchar_t text[64] = {};
+            GetWindowTextW(box, caption, 64);
             // 0xFFFF is the message box's text control.
             GetDlgItemTextW(box, 0xFFFF, text, 64);
             {
                 const std::lock_guard guard(lock_);
-                seen_.push_back({text, GetWindow(box, GW_OWNER)});
+                seen_.push_back({caption, text, GetWindow(box, GW_OWNER)});
             }
             SendMessageW(box, WM_COMMAND, IDOK, 0);
             // Wait for the box to go, so that it is seen once.

@@ -45,11 +45,13 @@ class RecordingOwnerWindow {
 bool pumpUntil(const std::function<bool()>& condition,
                std::chrono::milliseconds deadline = std::chrono::seconds(10));
 
-// Watches, on a thread of its own, for message boxes captioned "Test" of this process, records
-// their text and owner and closes them with OK, so that a modal box never stalls a test.
+// Watches, on a thread of its own, for message boxes of this process, whatever their caption,
+// records their caption, text and owner and closes them with OK, so that a modal box never
+// stalls a test, not even one with the wrong caption.
 class InputErrorBoxWatcher {
   public:
     struct SeenBox {
+        std::wstring caption;
         std::wstring text;
         HWND owner;
     };
