@@ -34,7 +34,6 @@ RawInput parseHid(std::span<const std::uint8_t> bytes) {
     return HidInput{
         .device = common::readLe32(bytes, DeviceAt),
         .reportSize = reportSize,
-        .reportCount = reportCount,
         .data = bytes.subspan(ReportsAt, static_cast<std::size_t>(std::min(claimed, present))),
     };
 }

@@ -13,12 +13,12 @@ namespace rawtap {
 
 constexpr std::uint32_t RawInputHeaderSize = 16;
 
-// The HID data: `reportCount` reports of `reportSize` bytes each. `data` holds no more than the
-// input actually carries, whatever the two counts claim.
+// The HID data: reports of `reportSize` bytes each, as many as the input's report count says.
+// `data` holds their bytes, but no more than the input actually carries, whatever the report
+// size and count claim.
 struct HidInput {
     DeviceHandle device = 0;
     std::uint32_t reportSize = 0;
-    std::uint32_t reportCount = 0;
     std::span<const std::uint8_t> data;
 };
 
