@@ -15,7 +15,7 @@ forms::FormDesign design() {
     d.clientWidth = 444;
     d.clientHeight = 120;
     d.closeBox = false;
-    d.skinFile = "mainskin.ini";
+    d.skinFile = "skin.ini";
     return d;
 }
 

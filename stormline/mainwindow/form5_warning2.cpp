@@ -15,7 +15,7 @@ forms::FormDesign design() {
     d.clientWidth = 389;
     d.clientHeight = 113;
     d.closeBox = false;
-    d.skinFile = "mainskin.ini";
+    d.skinFile = "skin.ini";
     return d;
 }
 

@@ -17,7 +17,7 @@ forms::FormDesign design() {
     d.clientWidth = 405;
     d.clientHeight = 72;
     d.closeBox = false;
-    d.skinFile = "mainskin.ini";
+    d.skinFile = "skin.ini";
     return d;
 }
 

@@ -10,6 +10,7 @@
 #include "stormline/mainwindow/form5_warning2.h"
 #include "stormline/mainwindow/form6_loading.h"
 #include "stormline/mainwindow/show_form_by_name.h"
+#include "test_folder.h"
 
 namespace stormline {
 namespace {
@@ -70,6 +71,29 @@ TEST_F(DialogsTest, EachDialogTakesItsTextsAndFontsWhenCreated) {
     EXPECT_TRUE(warning1->TntLabel1.wordWrap());
     EXPECT_TRUE(warning1->TntLabel1.transparent());
     EXPECT_TRUE(warning2->TntLabel1.transparent());
+}
+
+TEST(DialogSkin, EveryDialogLoadsTheDialogSkinFileNotTheMainWindows) {
+    forms::testing::TestFolder folder;
+    folder.write("skin/skin.ini",
+                 "[button]\ncolour=303030\n"
+                 "[form:TForm3Warning1]\ncolour=101010\n"
+                 "[form:TForm5Warning2]\ncolour=101010\n"
+                 "[form:TForm6Loading]\ncolour=101010\n");
+    folder.write("skin/mainskin.ini", "[button]\ncolour=FF0000\n");
+    forms::headless::HeadlessBackend backend(folder.path());
+    forms::Application app(backend);
+    Form& main = app.createForm<Form>(forms::testing::plainDesign("KsForm1"));
+    NoLanguageTexts none;
+    const Form* dialogs[] = {&app.createForm<TForm3Warning1>(main, none),
+                             &app.createForm<TForm5Warning2>(main, none),
+                             &app.createForm<TForm6Loading>(main, none)};
+    for (const Form* dialog : dialogs) {
+        EXPECT_NE(dialog->skin().formElement(dialog->className()), nullptr) << dialog->name();
+        ASSERT_NE(dialog->skin().find("button"), nullptr) << dialog->name();
+        EXPECT_EQ(dialog->skin().find("button")->colour, forms::Colour::rgb(0x30, 0x30, 0x30))
+            << dialog->name();
+    }
 }
 
 TEST_F(DialogsTest, TheConfirmationShowsItsCaptionMessageAndButtons) {
