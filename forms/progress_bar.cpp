@@ -33,6 +33,11 @@ void ProgressBar::setPosition(int position) {
     redraw();
 }
 
+void ProgressBar::stepIt() {
+    const long long next = static_cast<long long>(position_) + step_;
+    setPosition(static_cast<int>(std::clamp<long long>(next, min_, max_)));
+}
+
 void ProgressBar::paint(Canvas& canvas, const PaintContext& context) const {
     const Rect area{0, 0, width(), height()};
     const SkinElement* element = context.skin.find("progressbar");

@@ -31,7 +31,8 @@ class ProgressBar : public Control {
     void setMax(int max);
     void setStep(int step) { step_ = step; }
     void setPosition(int position);
-    void stepIt() { setPosition(position_ + step_); }
+    // Moves on by the step; the sum is taken wide so that no step, however large, wraps round.
+    void stepIt();
 
     bool windowed() const override { return true; }
     void paint(Canvas& canvas, const PaintContext& context) const override;

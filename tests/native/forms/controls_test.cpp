@@ -40,6 +40,18 @@ TEST_F(ControlsTest, ProgressBarStepsAndStopsAtItsMaximum) {
     EXPECT_EQ(bar.position(), 0);
 }
 
+TEST_F(ControlsTest, ProgressBarStepsOfAnySizeSaturateWithoutOverflowing) {
+    ProgressBar& bar = form.add<ProgressBar>("PBar", {.min = -10, .max = 2147483647});
+    bar.setPosition(2147483000);
+    bar.setStep(2147483647);
+    bar.stepIt();
+    EXPECT_EQ(bar.position(), 2147483647);
+    bar.setPosition(-5);
+    bar.setStep(-2147483647 - 1);
+    bar.stepIt();
+    EXPECT_EQ(bar.position(), -10);
+}
+
 TEST_F(ControlsTest, ScrollBarKeepsItsPositionWithinTheMaximumLessThePage) {
     ScrollBar& bar = form.add<ScrollBar>("bsSkinScrollBar1",
                                          {.bounds = {0, 0, 21, 148}, .max = 20, .pageSize = 9});
