@@ -30,6 +30,11 @@ void ScrollBar::setPosition(int position) {
         onChange();
 }
 
+void ScrollBar::moveBy(int rows) {
+    const long long moved = static_cast<long long>(position_) + rows;
+    setPosition(static_cast<int>(std::clamp<long long>(moved, 0, maxPosition())));
+}
+
 void ScrollBar::setMax(int max) {
     max_ = std::max(0, max);
     redraw();
@@ -46,13 +51,20 @@ int ScrollBar::arrowSize() const {
     return std::min(width(), height() / 3);
 }
 
+// The products of pixels and positions are taken wide: a maximum near the top of the int
+// range must not wrap round.
 Rect ScrollBar::thumb() const {
     const int track = height() - 2 * arrowSize();
-    const int range = max_ + 1;
-    const int length = std::clamp(pageSize_ > 0 ? track * pageSize_ / std::max(1, range) : 8,
-                                  std::min(8, track), track);
+    const long long range = static_cast<long long>(max_) + 1;
+    const long long proportional =
+        pageSize_ > 0 ? static_cast<long long>(track) * pageSize_ / range : 8;
+    const int length =
+        static_cast<int>(std::clamp<long long>(proportional, std::min(8, track), track));
     const int travel = track - length;
-    const int top = maxPosition() > 0 ? travel * position_ / maxPosition() : 0;
+    const int top =
+        maxPosition() > 0
+            ? static_cast<int>(static_cast<long long>(travel) * position_ / maxPosition())
+            : 0;
     return {0, arrowSize() + top, width(), length};
 }
 
@@ -61,7 +73,7 @@ int ScrollBar::positionForThumbTop(int top) const {
     if (travel <= 0)
         return 0;
     const int offset = std::clamp(top - arrowSize(), 0, travel);
-    return (offset * maxPosition() + travel / 2) / travel;
+    return static_cast<int>((static_cast<long long>(offset) * maxPosition() + travel / 2) / travel);
 }
 
 void ScrollBar::paint(Canvas& canvas, const PaintContext& context) const {
@@ -87,13 +99,13 @@ void ScrollBar::mouseDown(const MouseEvent& e) {
         const Rect t = thumb();
         const int page = std::max(1, pageSize_);
         if (e.y < arrowSize())
-            setPosition(position_ - 1);
+            moveBy(-1);
         else if (e.y >= height() - arrowSize())
-            setPosition(position_ + 1);
+            moveBy(1);
         else if (e.y < t.top)
-            setPosition(position_ - page);
+            moveBy(-page);
         else if (e.y >= t.bottom())
-            setPosition(position_ + page);
+            moveBy(page);
         else
             dragOffset_ = e.y - t.top;
     }

@@ -47,6 +47,7 @@ class ScrollBar : public Control {
     int arrowSize() const;
     Rect thumb() const;
     int positionForThumbTop(int top) const;
+    void moveBy(int rows);
 
     std::string skinElement_;
     int position_;

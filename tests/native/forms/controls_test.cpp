@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "forms/file_dialog.h"
@@ -87,6 +88,31 @@ TEST_F(ControlsTest, ScrollBarThumbFollowsADrag) {
     form.mouseMove({}, {10, -1000});
     EXPECT_EQ(bar.position(), 0);
     form.mouseUp(MouseButton::Left, {}, {10, 25});
+}
+
+TEST_F(ControlsTest, ScrollBarAtTheTopOfTheIntRangeStillScrollsAndDraws) {
+    constexpr int Largest = 2147483647;
+    for (const int pageSize : {0, 1, Largest / 2}) {
+        ScrollBar& bar =
+            form.add<ScrollBar>("bar" + std::to_string(pageSize),
+                                {.bounds = {0, 0, 20, 140}, .max = Largest, .pageSize = pageSize});
+        // The thumb starts at the top of the track, below the 20-pixel arrow.
+        backend.press(bar, MouseButton::Left, Point{10, 21});
+        form.mouseMove({}, {10, 1000});
+        EXPECT_EQ(bar.position(), bar.maxPosition()) << pageSize;
+        form.mouseMove({}, {10, -1000});
+        EXPECT_EQ(bar.position(), 0) << pageSize;
+        form.mouseUp(MouseButton::Left, {}, {10, -1000});
+
+        bar.setPosition(Largest);
+        backend.render(form);
+        backend.press(bar, MouseButton::Left, Point{10, 139});  // the lower arrow
+        backend.release(bar, MouseButton::Left, Point{10, 139});
+        backend.press(bar, MouseButton::Left, Point{10, 60});  // the track above the thumb
+        backend.release(bar, MouseButton::Left, Point{10, 60});
+        EXPECT_EQ(bar.position(), bar.maxPosition() - std::max(1, pageSize)) << pageSize;
+        bar.hide();
+    }
 }
 
 TEST_F(ControlsTest, SpinEditClampsStepsAndTakesTypedDigits) {
