@@ -23,8 +23,7 @@ ReportBlock firstReportBlock(const HidInput& input) {
 std::uint32_t rawKeyLParam(const KeyboardInput& input) {
     // The whole flags value decides, as receivers of this message expect: a terminal-server bit
     // (8 and above) leaves the mark clear even beside E0 or E1.
-    const bool prefixed =
-        input.flags >= LowestPrefixedFlags && input.flags <= HighestPrefixedFlags;
+    const bool prefixed = input.flags >= LowestPrefixedFlags && input.flags <= HighestPrefixedFlags;
     return std::uint32_t{input.makeCode} << 16 | (prefixed ? PrefixMark : 0);
 }
 
