@@ -41,12 +41,25 @@ bool decodeMemoryFile(std::span<const std::uint8_t> file, FirmwareMemory& memory
 }
 
 bool saveMemoryFile(const std::filesystem::path& path, const FirmwareMemory& memory) {
+    // Written beside the file and then put in its place, so that a save cut short (the program
+    // ended, the disk full) leaves the earlier memory whole instead of a file that loads as none.
+    std::filesystem::path written = path;
+    written += ".new";
     const std::vector<std::uint8_t> file = encodeMemoryFile(memory);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(written, std::ios::binary | std::ios::trunc);
+    if (!out)
+        return false;
     out.write(reinterpret_cast<const char*>(file.data()),
               static_cast<std::streamsize>(file.size()));
     out.close();
-    return static_cast<bool>(out);
+    std::error_code error;
+    if (out)
+        std::filesystem::rename(written, path, error);
+    if (!out || error) {
+        std::filesystem::remove(written, error);
+        return false;
+    }
+    return true;
 }
 
 bool loadMemoryFile(const std::filesystem::path& path, FirmwareMemory& memory) {

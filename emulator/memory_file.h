@@ -26,7 +26,7 @@ std::vector<std::uint8_t> encodeMemoryFile(const FirmwareMemory& memory);
 // Fills memory from the file's bytes; false and memory unchanged when they are not a memory file.
 bool decodeMemoryFile(std::span<const std::uint8_t> file, FirmwareMemory& memory);
 
-// False when the file cannot be written.
+// False when the file cannot be written; an earlier file is then left as it was.
 bool saveMemoryFile(const std::filesystem::path& path, const FirmwareMemory& memory);
 // False, and memory unchanged, when the file cannot be read or is not a memory file.
 bool loadMemoryFile(const std::filesystem::path& path, FirmwareMemory& memory);

@@ -96,6 +96,31 @@ TEST_F(MemoryFile, BadFilesAreRejectedAndChangeNothing) {
     EXPECT_TRUE(sameBytes(memory, before));
 }
 
+TEST_F(MemoryFile, SavingReplacesAnEarlierFileWhole) {
+    const std::filesystem::path path =
+        writeFile("memory.bin", std::vector<std::uint8_t>(3000, 0xEE));
+    const FirmwareMemory saved = patternedMemory();
+    ASSERT_TRUE(emulator::saveMemoryFile(path, saved));
+    EXPECT_EQ(std::filesystem::file_size(path), MemoryFileSize);
+    FirmwareMemory loaded;
+    ASSERT_TRUE(emulator::loadMemoryFile(path, loaded));
+    EXPECT_TRUE(sameBytes(loaded, saved));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+TEST_F(MemoryFile, SaveThatCannotCompleteLeavesTheEarlierFile) {
+    const FirmwareMemory earlier = patternedMemory();
+    ASSERT_TRUE(emulator::saveMemoryFile(folder / "memory.bin", earlier));
+    // Nothing can be written where the new contents go before they replace the file.
+    std::filesystem::create_directory(folder / "memory.bin.new");
+    EXPECT_FALSE(emulator::saveMemoryFile(folder / "memory.bin", FirmwareMemory{}));
+    FirmwareMemory loaded;
+    ASSERT_TRUE(emulator::loadMemoryFile(folder / "memory.bin", loaded));
+    EXPECT_TRUE(sameBytes(loaded, earlier));
+}
+
 TEST_F(MemoryFile, SavingWhereNoFileCanBeMadeFails) {
     EXPECT_FALSE(
         emulator::saveMemoryFile(folder / "no such folder" / "memory.bin", patternedMemory()));
