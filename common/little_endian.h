@@ -24,7 +24,8 @@ constexpr void writeLe16(std::span<std::uint8_t> bytes, std::size_t at, std::uin
 }
 
 constexpr void writeLe32(std::span<std::uint8_t> bytes, std::size_t at, std::uint32_t value) {
-    for (std::size_t i = 0; i < 4; ++i) bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    for (std::size_t i = 0; i < 4; ++i)
+        bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 }  // namespace common

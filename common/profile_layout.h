@@ -14,11 +14,11 @@ constexpr int KeysPerProfile = 10;
 constexpr int KeyCount = ProfileCount * KeysPerProfile;
 
 constexpr std::size_t EventSlotCount = 20;
-constexpr std::size_t KeyBlockSize = 41;     // 20 slots of (code, attr) and the mode byte
+constexpr std::size_t KeyBlockSize = 41;  // 20 slots of (code, attr) and the mode byte
 constexpr std::size_t ModeByteOffset = 40;
-constexpr std::size_t KeyDataSize = 64;      // the record's field; bytes 41-63 stay zero
-constexpr std::size_t NameUnits = 256;       // UTF-16 units of a key's assignment name
-constexpr std::size_t LaunchPathUnits = 512; // UTF-16 units of a launch path, terminator included
+constexpr std::size_t KeyDataSize = 64;       // the record's field; bytes 41-63 stay zero
+constexpr std::size_t NameUnits = 256;        // UTF-16 units of a key's assignment name
+constexpr std::size_t LaunchPathUnits = 512;  // UTF-16 units of a launch path, terminator included
 
 using KeyBlock = std::array<std::uint8_t, KeyBlockSize>;
 
@@ -28,11 +28,13 @@ constexpr std::uint8_t LastKeyCode = FirstKeyCode + KeyCount - 1;
 constexpr std::uint8_t keyCodeOf(int profile, int key) {
     return static_cast<std::uint8_t>(FirstKeyCode + KeysPerProfile * profile + key);
 }
-constexpr bool isKeyCode(std::uint8_t code) { return code >= FirstKeyCode && code <= LastKeyCode; }
+constexpr bool isKeyCode(std::uint8_t code) {
+    return code >= FirstKeyCode && code <= LastKeyCode;
+}
 
 // Keyboard memory: image offset x lives at keyboard address x + 4.
-constexpr std::size_t ProfileImageSize = KeysPerProfile * KeyBlockSize;  // 410
-constexpr std::size_t DeviceImageSize = ProfileCount * ProfileImageSize; // 1640
+constexpr std::size_t ProfileImageSize = KeysPerProfile * KeyBlockSize;   // 410
+constexpr std::size_t DeviceImageSize = ProfileCount * ProfileImageSize;  // 1640
 constexpr std::uint16_t ImageAddressOffset = 4;
 constexpr std::uint16_t LevelAddress = 0xFF00;
 constexpr std::uint16_t ToggleAddress = 0xFF01;

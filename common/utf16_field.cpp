@@ -5,7 +5,8 @@
 namespace common {
 
 void setField(std::span<char16_t> field, std::u16string_view text) {
-    if (field.empty()) return;
+    if (field.empty())
+        return;
     std::size_t kept = std::min(text.size(), field.size() - 1);
     auto end = std::copy_n(text.begin(), kept, field.begin());
     std::fill(end, field.end(), u'\0');
@@ -18,7 +19,8 @@ std::u16string_view fieldText(std::span<const char16_t> field) {
 
 void blankField(std::span<char16_t> field) {
     for (char16_t& unit : field) {
-        if (unit == u'\0') break;
+        if (unit == u'\0')
+            break;
         unit = u' ';
     }
 }

@@ -96,7 +96,8 @@ TEST(KeyBlockSlots, SlotsPastTheLastNeitherReadNorWriteTheModeByte) {
 }
 
 TEST(KeyBlockSlots, ReleaseAttrsThatLookLikeModesLeaveTheModeByteAlone) {
-    const KeyBlock block = blockOf({breakEvent(0x04, 32), breakEvent(0x05, 33)}, common::ModeByte::Cleared);
+    const KeyBlock block =
+        blockOf({breakEvent(0x04, 32), breakEvent(0x05, 33)}, common::ModeByte::Cleared);
     EXPECT_EQ(macro::modeOf(block), common::ModeByte::Cleared);
     EXPECT_EQ(block[1], 0xA0);
     EXPECT_EQ(block[3], 0xA1);
