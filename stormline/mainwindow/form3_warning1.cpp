@@ -1,29 +1,15 @@
 #include "stormline/mainwindow/form3_warning1.h"
 
+#include "stormline/mainwindow/dialog_design.h"
 #include "stormline/mainwindow/dialog_placement.h"
 #include "stormline/mainwindow/dialog_texts.h"
 
 namespace stormline {
 
-namespace {
-
-forms::FormDesign design() {
-    forms::FormDesign d;
-    d.className = "TForm3Warning1";
-    d.name = "Form3Warning1";
-    d.caption = u"WARNING";
-    d.clientWidth = 444;
-    d.clientHeight = 120;
-    d.closeBox = false;
-    d.skinFile = "skin.ini";
-    return d;
-}
-
-}  // namespace
-
 TForm3Warning1::TForm3Warning1(forms::Application& application, const forms::Form& mainWindow,
                                const LanguageTexts& texts)
-    : forms::Form(application, design()),
+    : forms::Form(application,
+                  dialogDesign("TForm3Warning1", "Form3Warning1", u"WARNING", 444, 120)),
       TntLabel1(add<forms::Label>(
           "TntLabel1", {.bounds = {8, 24, 345, 41}, .transparent = true, .wordWrap = true})),
       bsSkinButtonOK(add<forms::SkinButton>(

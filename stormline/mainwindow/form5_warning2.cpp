@@ -1,29 +1,15 @@
 #include "stormline/mainwindow/form5_warning2.h"
 
+#include "stormline/mainwindow/dialog_design.h"
 #include "stormline/mainwindow/dialog_placement.h"
 #include "stormline/mainwindow/dialog_texts.h"
 
 namespace stormline {
 
-namespace {
-
-forms::FormDesign design() {
-    forms::FormDesign d;
-    d.className = "TForm5Warning2";
-    d.name = "Form5Warning2";
-    d.caption = u"WARNING!";
-    d.clientWidth = 389;
-    d.clientHeight = 113;
-    d.closeBox = false;
-    d.skinFile = "skin.ini";
-    return d;
-}
-
-}  // namespace
-
 TForm5Warning2::TForm5Warning2(forms::Application& application, const forms::Form& mainWindow,
                                const LanguageTexts& texts)
-    : forms::Form(application, design()),
+    : forms::Form(application,
+                  dialogDesign("TForm5Warning2", "Form5Warning2", u"WARNING!", 389, 113)),
       TntLabel1(add<forms::Label>("TntLabel1", {.bounds = {8, 16, 302, 14}, .transparent = true})),
       bsSkinButtonOK(add<forms::SkinButton>(
           "bsSkinButtonOK", {.bounds = {304, 51, 50, 25}, .skinElement = "button"})),

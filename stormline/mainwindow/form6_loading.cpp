@@ -2,30 +2,16 @@
 
 #include <string>
 
+#include "stormline/mainwindow/dialog_design.h"
 #include "stormline/mainwindow/dialog_placement.h"
 #include "stormline/mainwindow/dialog_texts.h"
 
 namespace stormline {
 
-namespace {
-
-forms::FormDesign design() {
-    forms::FormDesign d;
-    d.className = "TForm6Loading";
-    d.name = "Form6Loading";
-    d.caption = u"Waiting..";
-    d.clientWidth = 405;
-    d.clientHeight = 72;
-    d.closeBox = false;
-    d.skinFile = "skin.ini";
-    return d;
-}
-
-}  // namespace
-
 TForm6Loading::TForm6Loading(forms::Application& application, const forms::Form& mainWindow,
                              const LanguageTexts& texts)
-    : forms::Form(application, design()),
+    : forms::Form(application,
+                  dialogDesign("TForm6Loading", "Form6Loading", u"Waiting..", 405, 72)),
       Image2(add<forms::Image>("Image2", {.bounds = {24, 8, 342, 26}})),
       PBar(add<forms::ProgressBar>("PBar", {.bounds = {32, 64, 342, 17}, .min = 0, .max = 1000})),
       mainWindow_(mainWindow),
