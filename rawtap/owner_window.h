@@ -4,7 +4,6 @@
 
 #include <cstdint>
 
-#include "rawtap/message_payloads.h"
 #include "rawtap/raw_report_info.h"
 
 namespace rawtap {
