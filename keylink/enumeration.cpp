@@ -30,13 +30,17 @@ bool endsEnumeration(std::uint32_t error) {
            error == sys::ErrorInvalidUserBuffer;
 }
 
+// No device path the system can hand out is longer than its longest path, 32767 characters;
+// a detail size beyond that is no answer to allocate for.
+constexpr std::uint32_t LongestDetailSize = sys::DetailPathOffset + 32767 + 1;
+
 // The interface's device path, or nothing when its detail cannot be had. Throws bad_alloc
 // when the detail buffer cannot be allocated.
 std::optional<std::string> devicePathOf(DeviceStack& stack, DeviceSet set,
                                         const InterfaceData& data) {
     DetailResult size = stack.getDeviceInterfaceDetail(set, data, {});
     if (size.succeeded || size.error != sys::ErrorInsufficientBuffer ||
-        size.requiredSize < sys::DetailFixedSize) {
+        size.requiredSize < sys::DetailFixedSize || size.requiredSize > LongestDetailSize) {
         return std::nullopt;
     }
     std::vector<std::uint8_t> detail(size.requiredSize);

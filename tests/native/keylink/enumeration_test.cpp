@@ -39,6 +39,10 @@ TEST_F(Enumeration, InterfaceThatCannotBeProbedKeepsItsPositionEmpty) {
         {"enumeration error", [](FakeInterface& d) { d.enumError = 1167; }},
         {"detail size query fails otherwise", [](FakeInterface& d) { d.detailSizeError = 87; }},
         {"detail size below the fixed size", [](FakeInterface& d) { d.detailRequiredSize = 4; }},
+        // On 32-bit Windows such a buffer cannot even be asked for, and the scan would end
+        // without its found or missing message.
+        {"detail size no path can need",
+         [](FakeInterface& d) { d.detailRequiredSize = 0xFFFFFFFF; }},
         {"detail fetch fails", [](FakeInterface& d) { d.detailFetchFails = true; }},
         {"open fails", [](FakeInterface& d) { d.openFails = true; }},
         {"no preparsed data", [](FakeInterface& d) { d.preparsedFails = true; }},

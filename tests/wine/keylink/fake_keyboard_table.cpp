@@ -62,6 +62,8 @@ BOOL WINAPI interfaceDetail(HDEVINFO, PSP_DEVICE_INTERFACE_DATA data,
     const char* path = presentPaths().at(data->Reserved);
     DWORD needed = static_cast<DWORD>(offsetof(SP_DEVICE_INTERFACE_DETAIL_DATA_A, DevicePath) +
                                       std::strlen(path) + 1);
+    if (std::strcmp(path, FakeMousePath) == 0 && fakeKeyboard().mouseDetailSize != 0)
+        needed = fakeKeyboard().mouseDetailSize;
     if (required)
         *required = needed;
     if (!detail || size < needed) {
@@ -195,6 +197,7 @@ void resetFakeKeyboard() {
     fakeKeyboard().events.clear();
     fakeKeyboard().featureReports.clear();
     fakeKeyboard().readPipeName.clear();
+    fakeKeyboard().mouseDetailSize = 0;
 }
 
 const win32::DeviceStackTable& fakeKeyboardTable() {

@@ -28,6 +28,8 @@ struct FakeKeyboardState {
     std::vector<std::vector<std::uint8_t>> featureReports;
     // Where read-mode opens of the keyboard lead; empty for none.
     std::string readPipeName;
+    // The detail size the mouse's interface asks for; 0 for its honest size.
+    DWORD mouseDetailSize = 0;
 };
 
 FakeKeyboardState& fakeKeyboard();

@@ -74,6 +74,20 @@ TEST_F(FakeKeyboard, InitDriverFindsTheKeyboardAndListensForHidInterfaces) {
     EXPECT_EQ(win32::libraryState().list.count(), 2);
 }
 
+// A detail size no path can need is not allocated for: the mouse's entry stays empty and the
+// keyboard after it is still found.
+TEST_F(FakeKeyboard, AbsurdDetailSizeEmptiesOnlyItsOwnEntry) {
+    {
+        std::lock_guard lock(fakeKeyboard().mutex);
+        fakeKeyboard().mouseDetailSize = 0xFFFFFFFF;
+    }
+    OwnerWindow owner;
+    InitDriver(owner.handle(), OwnerMessage, 15450, 11031, 0xFF00, 0xFF00);
+    EXPECT_EQ(owner.takePresenceMessage(), std::optional<UINT>(1536));
+    ASSERT_EQ(win32::libraryState().list.count(), 2);
+    EXPECT_TRUE(win32::libraryState().list.record(0)->isEmpty());
+}
+
 // The filter states the structure's 32 bytes, names the HID interface class the table gives,
 // and carries its name, terminated, in room of its own past the structure.
 TEST_F(FakeKeyboard, InterfaceFilterNamesTheHidClass) {
