@@ -5,6 +5,7 @@
 #include <setupapi.h>
 
 #include <cstddef>
+#include <new>
 
 #include "common/little_endian.h"
 #include "keylink/win32/device_stack_table.h"
@@ -192,7 +193,11 @@ bool TableDeviceStack::readFileEx(OsHandle device, std::span<std::uint8_t> buffe
                                   OverlappedRead& read) {
     if (!table().readFileEx)
         return false;
-    auto* pending = new PendingRead;
+    // A read that cannot be given its record is one that cannot be issued; an exception here
+    // would leave the reader's handle open and its slot looking busy.
+    auto* pending = new (std::nothrow) PendingRead;
+    if (!pending)
+        return false;
     pending->outcome = &read;
     if (!table().readFileEx(toHandle(device), buffer.data(), static_cast<DWORD>(buffer.size()),
                             &pending->overlapped, readCompleted)) {
