@@ -141,6 +141,10 @@ def _dialog_elements():
         _form("TForm5Warning2", (MAIN, DIALOGS), (389, 113), panels.warning_background,
               (372, 40, 11)),
         _form("TForm6Loading", (MAIN, DIALOGS), (405, 72), panels.dialog_background),
+        # The progress bar draws itself from colours alone: the track, its frame, and the part
+        # done in the accent colour.
+        Element("progressbar", (MAIN, DIALOGS), "dialog", (342, 17), None, (),
+                {"colour": DEEP, "framecolour": EDGE, "textcolour": ACCENT}),
         _form("TForm4Repeat", (MACRO, DIALOGS), (409, 158), panels.dialog_background),
     ]
 
