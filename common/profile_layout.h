@@ -13,6 +13,13 @@ constexpr int ProfileCount = 4;
 constexpr int KeysPerProfile = 10;
 constexpr int KeyCount = ProfileCount * KeysPerProfile;
 
+constexpr bool isValidProfile(int profile) {
+    return profile >= 0 && profile < ProfileCount;
+}
+constexpr bool isValidKey(int profile, int key) {
+    return isValidProfile(profile) && key >= 0 && key < KeysPerProfile;
+}
+
 constexpr std::size_t EventSlotCount = 20;
 constexpr std::size_t KeyBlockSize = 41;  // 20 slots of (code, attr) and the mode byte
 constexpr std::size_t ModeByteOffset = 40;
@@ -36,6 +43,13 @@ constexpr bool isKeyCode(std::uint8_t code) {
 constexpr std::size_t ProfileImageSize = KeysPerProfile * KeyBlockSize;   // 410
 constexpr std::size_t DeviceImageSize = ProfileCount * ProfileImageSize;  // 1640
 constexpr std::uint16_t ImageAddressOffset = 4;
+// Profile p lies at offset 410 * p of the image, its key k 41 * k further on.
+constexpr std::size_t profileImageOffset(int profile) {
+    return ProfileImageSize * static_cast<std::size_t>(profile);
+}
+constexpr std::size_t keyImageOffset(int profile, int key) {
+    return profileImageOffset(profile) + KeyBlockSize * static_cast<std::size_t>(key);
+}
 constexpr std::uint16_t LevelAddress = 0xFF00;
 constexpr std::uint16_t ToggleAddress = 0xFF01;
 constexpr std::uint16_t StatusAddress = 0xFFFF;

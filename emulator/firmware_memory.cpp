@@ -32,12 +32,9 @@ std::optional<Chunk> FirmwareMemory::read(std::uint16_t address) const {
 
 common::KeyBlock FirmwareMemory::keyBlock(int profile, int key) const {
     common::KeyBlock block{};
-    if (profile < 0 || profile >= common::ProfileCount || key < 0 ||
-        key >= common::KeysPerProfile) {
+    if (!common::isValidKey(profile, key))
         return block;
-    }
-    const std::size_t offset = common::ProfileImageSize * profile + common::KeyBlockSize * key;
-    std::copy_n(bytes_.begin() + offset, block.size(), block.begin());
+    std::copy_n(bytes_.begin() + common::keyImageOffset(profile, key), block.size(), block.begin());
     return block;
 }
 

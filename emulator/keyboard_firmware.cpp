@@ -18,14 +18,14 @@ void KeyboardFirmware::queueInputReport(const InputReport& report) {
 }
 
 bool KeyboardFirmware::selectOnBoardProfile(int profile) {
-    if (profile < 0 || profile >= common::ProfileCount)
+    if (!common::isValidProfile(profile))
         return false;
     onBoardProfile_ = profile;
     return true;
 }
 
 KeyPlayback KeyboardFirmware::pressKey(int key) {
-    if (key < 0 || key >= common::KeysPerProfile)
+    if (!common::isValidKey(onBoardProfile_, key))
         return {};
     KeyPlayback playback = playKeyBlock(memory_.keyBlock(onBoardProfile_, key));
     if (playback.launchCode)

@@ -13,13 +13,8 @@
 
 namespace core {
 
-constexpr std::size_t profileImageOffset(int profile) {
-    return common::ProfileImageSize * static_cast<std::size_t>(profile);
-}
-
-constexpr std::size_t keyImageOffset(int profile, int key) {
-    return profileImageOffset(profile) + common::KeyBlockSize * static_cast<std::size_t>(key);
-}
+using common::keyImageOffset;
+using common::profileImageOffset;
 
 constexpr std::uint16_t keyboardAddress(std::size_t imageOffset) {
     return static_cast<std::uint16_t>(imageOffset + common::ImageAddressOffset);

@@ -87,11 +87,7 @@ class LaunchPathTable {
     std::array<LaunchPathEntry, common::KeyCount> entries{};
 };
 
-constexpr bool isValidProfile(int profile) {
-    return profile >= 0 && profile < common::ProfileCount;
-}
-constexpr bool isValidKey(int profile, int key) {
-    return isValidProfile(profile) && key >= 0 && key < common::KeysPerProfile;
-}
+using common::isValidKey;
+using common::isValidProfile;
 
 }  // namespace core
