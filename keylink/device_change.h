@@ -16,7 +16,6 @@ constexpr std::uint32_t DeviceArrival = 0x8000;
 constexpr std::uint32_t DeviceQueryRemove = 0x8001;
 constexpr std::uint32_t DeviceRemoveComplete = 0x8004;
 constexpr std::uint32_t DeviceInterfaceType = 5;
-constexpr std::uint32_t HandleType = 6;
 
 // DEV_BROADCAST_HDR: size, device type, reserved. DEV_BROADCAST_DEVICEINTERFACE adds the class
 // GUID and then the name.

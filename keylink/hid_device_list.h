@@ -50,7 +50,6 @@ class HidDeviceList {
 
     // The presence rule's collection; the keyboard's identity comes with it.
     void setTarget(std::uint32_t usagePage, std::uint32_t usage);
-    const TargetIdentity& target() const { return target_; }
 
     // Stops every reader, closes every record and enumerates afresh. Returns the record count.
     std::int32_t rebuildDeviceList();
