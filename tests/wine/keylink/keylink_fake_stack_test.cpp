@@ -145,8 +145,8 @@ TEST_F(FakeKeyboard, RemovalOfTheKeyboardRescansAndReportsItMissing) {
     EXPECT_EQ(owner.takePresenceMessage(), std::optional<UINT>(1536));
 }
 
-// Reports written into the keyboard's pipe reach the owner through a real reader thread and
-// the notification window; stopping the reader closes its handle.
+// The keyboard's read-mode handle is the client end of a named pipe that the test writes
+// reports into.
 class NamedPipe {
   public:
     NamedPipe() : name_("\\\\.\\pipe\\keylink-reader-" + std::to_string(GetCurrentProcessId())) {
@@ -177,18 +177,30 @@ class NamedPipe {
     HANDLE handle_;
 };
 
-TEST_F(FakeKeyboard, ReaderRelaysEachReportToTheOwnerWithItsListPosition) {
-    NamedPipe pipe;
-    ASSERT_TRUE(pipe.valid());
-    {
-        std::lock_guard lock(fakeKeyboard().mutex);
-        fakeKeyboard().readPipeName = pipe.name();
+// The library started with the keyboard found and a reader running on it (list position 1,
+// after the mouse).
+class KeyboardReader : public FakeKeyboard {
+  protected:
+    void SetUp() override {
+        FakeKeyboard::SetUp();
+        ASSERT_TRUE(pipe.valid());
+        {
+            std::lock_guard lock(fakeKeyboard().mutex);
+            fakeKeyboard().readPipeName = pipe.name();
+        }
+        InitDriver(owner.handle(), OwnerMessage, 15450, 11031, 0xFF00, 0xFF00);
+        ASSERT_EQ(owner.takePresenceMessage(), std::optional<UINT>(1536));
+        ASSERT_EQ(ReadDevice(0xFF00, 0xFF00), 1);
+        ASSERT_TRUE(win32::libraryState().list.readerRunning(1));
     }
+
+    NamedPipe pipe;
     OwnerWindow owner;
-    InitDriver(owner.handle(), OwnerMessage, 15450, 11031, 0xFF00, 0xFF00);
-    ASSERT_EQ(owner.takePresenceMessage(), std::optional<UINT>(1536));
-    EXPECT_EQ(ReadDevice(0xFF00, 0xFF00), 1);
-    ASSERT_TRUE(win32::libraryState().list.readerRunning(1));
+};
+
+// Reports written into the keyboard's pipe reach the owner through a real reader thread and
+// the notification window; stopping the reader closes its handle.
+TEST_F(KeyboardReader, RelaysEachReportToTheOwnerWithItsListPosition) {
     // The reader's handle is registered for its own device-change notifications.
     EXPECT_NE(win32::libraryState().list.record(1)->notifyHandle, 0u);
 
@@ -213,19 +225,7 @@ TEST_F(FakeKeyboard, ReaderRelaysEachReportToTheOwnerWithItsListPosition) {
 
 // A volume about to be removed is announced to every top-level window; no handle of ours may
 // hold anything up, but nothing else changes.
-TEST_F(FakeKeyboard, QueryRemoveStopsTheReaderWithoutARescan) {
-    NamedPipe pipe;
-    ASSERT_TRUE(pipe.valid());
-    {
-        std::lock_guard lock(fakeKeyboard().mutex);
-        fakeKeyboard().readPipeName = pipe.name();
-    }
-    OwnerWindow owner;
-    InitDriver(owner.handle(), OwnerMessage, 15450, 11031, 0xFF00, 0xFF00);
-    ASSERT_EQ(owner.takePresenceMessage(), std::optional<UINT>(1536));
-    ReadDevice(0xFF00, 0xFF00);
-    ASSERT_TRUE(win32::libraryState().list.readerRunning(1));
-
+TEST_F(KeyboardReader, QueryRemoveStopsTheReaderWithoutARescan) {
     std::vector<std::uint8_t> volume(12 + 4, 0);
     common::writeLe32(volume, 0, static_cast<std::uint32_t>(volume.size()));
     common::writeLe32(volume, 4, DBT_DEVTYP_VOLUME);
