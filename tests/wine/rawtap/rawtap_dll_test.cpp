@@ -83,6 +83,8 @@ TEST(RawtapDll, FirstCallCreatesTheListenerAndLaterCallsOnlyRedirect) {
     EXPECT_EQ(GetParent(listener), nullptr);
     RECT bounds{};
     GetWindowRect(listener, &bounds);
+    EXPECT_EQ(bounds.left, 0);
+    EXPECT_EQ(bounds.top, 0);
     EXPECT_EQ(bounds.right - bounds.left, 0);
     EXPECT_EQ(bounds.bottom - bounds.top, 0);
 
