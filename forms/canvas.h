@@ -3,6 +3,7 @@
 // primitives; the canvas keeps the current font and an origin, so that a control paints in its
 // own coordinates wherever it sits on the form.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -63,12 +64,37 @@ class Canvas {
         Point saved_;
     };
 
+    // Limits drawing to the rectangle, within any limit already set, for the lifetime of the
+    // scope: a window's controls stay inside its client area and inside their parents.
+    class ClipScope {
+      public:
+        ClipScope(Canvas& canvas, Rect r) : canvas_(canvas), saved_(canvas.clip_) {
+            const Rect wanted = canvas.translated(r);
+            canvas.clip_ = saved_ ? saved_->intersectedWith(wanted) : wanted;
+            canvas.doClip(canvas.clip_);
+        }
+        ~ClipScope() {
+            canvas_.clip_ = saved_;
+            canvas_.doClip(saved_);
+        }
+        ClipScope(const ClipScope&) = delete;
+        ClipScope& operator=(const ClipScope&) = delete;
+
+      private:
+        Canvas& canvas_;
+        std::optional<Rect> saved_;
+    };
+
+    // The limit in force, in the surface's own coordinates; nothing when drawing is unlimited.
+    const std::optional<Rect>& clip() const { return clip_; }
+
   protected:
     virtual void doFillRect(Rect r, Colour c) = 0;
     virtual void doFrameRect(Rect r, Colour c) = 0;
     virtual void doLine(Point from, Point to, Colour c) = 0;
     virtual void doText(Rect r, std::u16string_view text, TextFormat format) = 0;
     virtual void doBitmap(const Bitmap& picture, const BitmapDrawing& drawing) = 0;
+    virtual void doClip(const std::optional<Rect>& clip) = 0;
 
   private:
     Rect translated(Rect r) const { return r.movedBy(origin_.x, origin_.y); }
@@ -76,6 +102,7 @@ class Canvas {
 
     Font font_;
     Point origin_;
+    std::optional<Rect> clip_;
 };
 
 }  // namespace forms

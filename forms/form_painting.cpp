@@ -65,6 +65,7 @@ VisualState Form::stateOf(const Control& control) const {
 void Form::paint(Canvas& canvas) const {
     paintFrame(canvas);
     Canvas::OriginScope client(canvas, clientOffset());
+    const Canvas::ClipScope clientArea(canvas, {0, 0, design_.clientWidth, design_.clientHeight});
     paintChildren(canvas, nullptr);
 }
 
@@ -74,6 +75,7 @@ void Form::paintChildren(Canvas& canvas, const Control* parent) const {
             continue;
         Canvas::OriginScope scope(canvas, c->bounds().topLeft());
         c->paint(canvas, {skin_, stateOf(*c), focused_ == c});
+        const Canvas::ClipScope withinParent(canvas, {0, 0, c->width(), c->height()});
         paintChildren(canvas, c);
     }
 }

@@ -27,6 +27,14 @@ struct Rect {
     Rect movedBy(int dx, int dy) const { return {left + dx, top + dy, width, height}; }
     // Shrinks the rectangle by d on every side (grows it for a negative d).
     Rect shrunkBy(int d) const { return {left + d, top + d, width - 2 * d, height - 2 * d}; }
+    // The part both rectangles cover; empty (at the nearer corner) when they do not meet.
+    Rect intersectedWith(Rect other) const {
+        const int l = left > other.left ? left : other.left;
+        const int t = top > other.top ? top : other.top;
+        const int r = right() < other.right() ? right() : other.right();
+        const int b = bottom() < other.bottom() ? bottom() : other.bottom();
+        return {l, t, r > l ? r - l : 0, b > t ? b - t : 0};
+    }
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 

@@ -12,24 +12,30 @@ std::vector<std::u16string> RecordingCanvas::texts() const {
 }
 
 void RecordingCanvas::doFillRect(Rect r, Colour c) {
-    ops_.push_back({DrawOp::Kind::Fill, r, c, {}, font(), {}});
+    ops_.push_back({DrawOp::Kind::Fill, r, c, {}, font(), {}, clip()});
 }
 
 void RecordingCanvas::doFrameRect(Rect r, Colour c) {
-    ops_.push_back({DrawOp::Kind::Frame, r, c, {}, font(), {}});
+    ops_.push_back({DrawOp::Kind::Frame, r, c, {}, font(), {}, clip()});
 }
 
 void RecordingCanvas::doLine(Point from, Point to, Colour c) {
-    ops_.push_back(
-        {DrawOp::Kind::Line, {from.x, from.y, to.x - from.x, to.y - from.y}, c, {}, font(), {}});
+    ops_.push_back({DrawOp::Kind::Line,
+                    {from.x, from.y, to.x - from.x, to.y - from.y},
+                    c,
+                    {},
+                    font(),
+                    {},
+                    clip()});
 }
 
 void RecordingCanvas::doText(Rect r, std::u16string_view text, TextFormat format) {
-    ops_.push_back({DrawOp::Kind::Text, r, font().colour, std::u16string(text), font(), format});
+    ops_.push_back(
+        {DrawOp::Kind::Text, r, font().colour, std::u16string(text), font(), format, clip()});
 }
 
 void RecordingCanvas::doBitmap(const Bitmap&, const BitmapDrawing& drawing) {
-    ops_.push_back({DrawOp::Kind::Bitmap, drawing.destination, {}, {}, font(), {}});
+    ops_.push_back({DrawOp::Kind::Bitmap, drawing.destination, {}, {}, font(), {}, clip()});
 }
 
 }  // namespace forms::headless

@@ -17,6 +17,7 @@ struct DrawOp {
     std::u16string text;
     Font font;
     TextFormat format;
+    std::optional<Rect> clip;  // the limit drawing was held to, if any
 };
 
 class RecordingCanvas : public Canvas {
@@ -32,6 +33,7 @@ class RecordingCanvas : public Canvas {
     void doLine(Point from, Point to, Colour c) override;
     void doText(Rect r, std::u16string_view text, TextFormat format) override;
     void doBitmap(const Bitmap& picture, const BitmapDrawing& drawing) override;
+    void doClip(const std::optional<Rect>&) override {}
 
   private:
     std::vector<DrawOp> ops_;

@@ -64,6 +64,16 @@ void GdiCanvas::doText(Rect r, std::u16string_view text, TextFormat format) {
     DrawTextW(dc_, wideText.c_str(), static_cast<int>(wideText.size()), &area, flags);
 }
 
+void GdiCanvas::doClip(const std::optional<Rect>& clip) {
+    if (!clip) {
+        SelectClipRgn(dc_, nullptr);
+        return;
+    }
+    // The device context keeps a copy of the region.
+    const UniqueRegion region(CreateRectRgn(clip->left, clip->top, clip->right(), clip->bottom()));
+    SelectClipRgn(dc_, region.get());
+}
+
 void GdiCanvas::doBitmap(const Bitmap& picture, const BitmapDrawing& drawing) {
     if (picture.empty())
         return;

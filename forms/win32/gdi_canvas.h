@@ -18,6 +18,7 @@ class GdiCanvas : public Canvas {
     void doLine(Point from, Point to, Colour c) override;
     void doText(Rect r, std::u16string_view text, TextFormat format) override;
     void doBitmap(const Bitmap& picture, const BitmapDrawing& drawing) override;
+    void doClip(const std::optional<Rect>& clip) override;
 
   private:
     HDC dc_;

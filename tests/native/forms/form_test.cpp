@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "forms/image.h"
 #include "forms/label.h"
 #include "forms/skin_button.h"
+#include "forms/skin_panel.h"
 #include "forms/timer.h"
 #include "headless_fixture.h"
 #include "test_folder.h"
@@ -133,6 +135,27 @@ TEST_F(FormTest, WindowFollowsShowMoveCaptionAndFront) {
     EXPECT_GT(backend.window(other).frontOrder, backend.window(main).frontOrder);
     main.bringToFront();
     EXPECT_GT(backend.window(main).frontOrder, backend.window(other).frontOrder);
+}
+
+TEST_F(FormTest, ControlsAreDrawnOnlyWithinTheClientAreaAndWithinTheirParent) {
+    Form& form = plainForm("Form1", 300, 200);
+    SkinPanel& panel = form.add<SkinPanel>("bsSkinPanel1", {.bounds = {10, 10, 50, 30}});
+    form.add<Label>("TntLabel1",
+                    {.bounds = {40, 20, 30, 30}, .caption = u"in the panel", .parent = &panel});
+    form.add<Label>("TntLabel2", {.bounds = {250, 180, 100, 50}, .caption = u"at the edge"});
+    const headless::RecordingCanvas drawn = backend.render(form);
+    const Point client = form.clientOffset();
+    const Rect clientArea{client.x, client.y, 300, 200};
+    const Rect panelArea{client.x + 10, client.y + 10, 50, 30};
+
+    EXPECT_EQ(drawn.ops().front().clip, std::nullopt) << "the frame is drawn unlimited";
+    std::vector<std::optional<Rect>> textLimits;
+    for (const headless::DrawOp& op : drawn.ops()) {
+        if (op.kind == headless::DrawOp::Kind::Text)
+            textLimits.push_back(op.clip);
+    }
+    // Graphic controls are drawn before windowed ones: the edge label first.
+    EXPECT_EQ(textLimits, (std::vector<std::optional<Rect>>{clientArea, panelArea}));
 }
 
 TEST_F(FormTest, WithoutACloseBoxTheSystemCloseCommandIsIgnored) {
