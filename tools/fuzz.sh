@@ -6,9 +6,9 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 seconds=${1:-30}
 
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz --target fuzz_raw_input fuzz_firmware_reports fuzz_memory_file
+cmake --build --preset fuzz --target fuzz_raw_input fuzz_firmware_reports fuzz_memory_file fuzz_bitmap fuzz_skin_text
 status=0
-for fuzzer in fuzz_raw_input fuzz_firmware_reports fuzz_memory_file; do
+for fuzzer in fuzz_raw_input fuzz_firmware_reports fuzz_memory_file fuzz_bitmap fuzz_skin_text; do
   corpus=build/fuzz/corpus/$fuzzer
   log=build/fuzz/$fuzzer.log
   mkdir -p "$corpus"
